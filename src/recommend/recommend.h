@@ -1,0 +1,25 @@
+#pragma once
+
+// The recommendation procedure: the two selection slots in, one of three outcomes
+// out. It touches no window; the results window applies the outcome.
+
+#include <array>
+#include <string_view>
+#include <variant>
+
+namespace velmora {
+
+enum class Process { Smaw, Mag, Gtaw, Saw };
+
+using Recommendation = std::array<std::string_view, 3>; // lblhtxh, lblhtph, lblqtlx
+struct NotFound {}; // a pair without a rule: the not-found notice
+struct NoEntry {};  // a single material without an entry
+using Outcome = std::variant<Recommendation, NotFound, NoEntry>;
+
+// Pairs match in either slot order and the first matching rule wins; with one slot
+// filled (either one) the material's entry answers, through its group key where it
+// has one; with both empty the table's entry for the empty text answers. Any text at
+// all ends in one of the three outcomes. The texts are views of constant data.
+Outcome recommend(Process process, std::string_view slot1, std::string_view slot2);
+
+} // namespace velmora
