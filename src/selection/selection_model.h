@@ -5,6 +5,7 @@
 // untick; the slots are what the recommendation procedure reads.
 
 #include "catalogue/catalogue.h"
+#include "selection/notice.h"
 
 #include <array>
 #include <string>
@@ -12,12 +13,6 @@
 #include <variant>
 
 namespace velmora {
-
-// A modal message with a single OK button and no icon.
-struct Notice {
-    std::string_view text;
-    std::string_view title;
-};
 
 class SelectionModel {
 public:

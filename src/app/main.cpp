@@ -1,0 +1,13 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+
+    velmora::ui::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

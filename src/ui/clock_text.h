@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+namespace velmora::ui {
+
+// The locale's general date-time text: its short date, a space, its long time. Qt's
+// long time form ends in the time zone; the general form has none, so it is dropped.
+QString clockText(const QLocale& locale, const QDateTime& when);
+
+// A time format with its time-zone field ("t") and the spaces that set it off removed;
+// quoted literal text is left alone.
+QString withoutTimeZone(const QString& format);
+
+} // namespace velmora::ui

@@ -1,0 +1,214 @@
+#include "ui/main_window.h"
+
+#include "ui/app_icon.h"
+#include "ui/clock_text.h"
+#include "ui/main_window_layout.h"
+#include "ui/notice_box.h"
+#include "ui/results_window.h"
+#include "ui/song_font.h"
+#include "ui/window_placement.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace velmora::ui {
+namespace {
+
+namespace layout = main_layout;
+
+QString fromView(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// About 76 characters: what the program is for, a request to report errors, and
+// that the authors take no responsibility for what comes of its use.
+const QString kUsageNotice = QStringLiteral(
+    "本软件仅供焊接从业人员学习和参考使用。软件中焊接材料的选用如有错误，敬请使用者及时与"
+    "作者联系，以便修正。因使用本软件而产生的一切问题，作者概不负责。");
+const QString kCredits = QStringLiteral("Velmora 项目组");
+
+QLabel* headingLabel(QWidget* parent, const char* name, const QString& text, TwipsRect where) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(px(where));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(songFont(10.5));
+    return label;
+}
+
+QLabel* slotLabel(QWidget* parent, const char* name, TwipsRect where) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(px(where));
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Velmora V1.0"));
+    setWindowIcon(appIcon());
+    setFont(songFont(kWindowFontPoints));
+    setFixedSize(px(layout::kClientWidth), px(layout::kClientHeight));
+
+    // Built in focus order, so that Tab walks the groups column by column.
+    buildCatalogue();
+    buildSideColumn();
+
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName(QStringLiteral("Timer1"));
+    clockTimer_->setInterval(1000);
+    connect(clockTimer_, &QTimer::timeout, this, &MainWindow::refreshClock);
+    refreshClock();
+    clockTimer_->start();
+
+    centreOnScreen(this);
+}
+
+MainWindow::~MainWindow() {
+    delete results_;
+}
+
+ResultsWindow* MainWindow::resultsWindow() const {
+    return results_;
+}
+
+void MainWindow::buildCatalogue() {
+    QWidget* previous = nullptr;
+    const auto chain = [&previous](QWidget* w) {
+        if (previous != nullptr) {
+            setTabOrder(previous, w);
+        }
+        previous = w;
+    };
+    for (GroupId id : layout::kFocusOrder) {
+        const MaterialGroup& g = group(id);
+        auto* frame = new QGroupBox(fromView(g.caption), this);
+        frame->setObjectName(fromView(g.frameName));
+        frame->setGeometry(px(layout::kGroupFrames[static_cast<std::size_t>(id)]));
+
+        auto addBox = [&](const Material& m, QWidget* parentWidget) {
+            auto* box = new QCheckBox(fromView(m.designation), parentWidget);
+            box->setObjectName(fromView(m.checkBoxName));
+            box->setGeometry(px(layout::checkBox(m)));
+            connect(box, &QCheckBox::toggled, this,
+                    [this, &m](bool ticked) { boxToggled(m, ticked); });
+            boxes_[static_cast<std::size_t>(m.index - 1)] = box;
+            chain(box);
+        };
+        for (const Material& m : members(g)) {
+            addBox(m, frame);
+        }
+        if (id == GroupId::TG) {
+            // 904L sits on the window in the sixth row of "TG", above the frame.
+            addBox(kMaterials.back(), this);
+            boxes_.back()->raise();
+        }
+    }
+}
+
+void MainWindow::buildSideColumn() {
+    clock_ = headingLabel(this, "lblrq", QString(), layout::kClock);
+    clock_->setFont(songFont(10.5, true));
+    QPalette palette = clock_->palette();
+    palette.setColor(QPalette::WindowText, QColor(128, 128, 255));
+    clock_->setPalette(palette);
+
+    headingLabel(this, "Label6", QStringLiteral("软件说明"), layout::kAboutHeading);
+
+    auto* notice = new QLabel(kUsageNotice, this);
+    notice->setObjectName(QStringLiteral("Label1"));
+    notice->setGeometry(px(layout::kUsageNotice));
+    notice->setWordWrap(true);
+    notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    headingLabel(this, "Label4", QStringLiteral("设计及编程"), layout::kCreditsHeading);
+    headingLabel(this, "Label5", kCredits, layout::kCredits);
+
+    auto* clear = new QPushButton(QStringLiteral("清 除 选 择"), this);
+    clear->setObjectName(QStringLiteral("cmdqc"));
+    clear->setGeometry(px(layout::kClearButton));
+    connect(clear, &QPushButton::clicked, this, &MainWindow::clearSelection);
+
+    auto* chosen = new QGroupBox(fromView(kSelectionFrameCaption), this);
+    chosen->setObjectName(fromView(kSelectionFrameName));
+    chosen->setGeometry(px(layout::kSelectionFrame));
+    slot1_ = slotLabel(chosen, "lblcl1", layout::kSlot1);
+    slot2_ = slotLabel(chosen, "lblcl2", layout::kSlot2);
+
+    auto* confirm = new QPushButton(QStringLiteral("请 选 择"), this);
+    confirm->setObjectName(QStringLiteral("Command1"));
+    confirm->setGeometry(px(layout::kConfirmButton));
+    connect(confirm, &QPushButton::clicked, this, &MainWindow::confirmSelection);
+
+    setTabOrder(boxes_.back(), boxes_[40]); // 904L, then "ZG"
+    setTabOrder(boxes_[41], clear);
+    setTabOrder(clear, confirm);
+}
+
+void MainWindow::boxToggled(const Material& material, bool ticked) {
+    if (!ticked) {
+        model_.untick(material);
+        showModel();
+        return;
+    }
+    const auto result = model_.tick(material);
+    if (const auto* refused = std::get_if<SelectionModel::Refused>(&result)) {
+        showNotice(this, refused->notice); // the box shows ticked until OK
+    }
+    showModel();
+}
+
+void MainWindow::clearSelection() {
+    model_.clear();
+    showModel();
+}
+
+void MainWindow::confirmSelection() {
+    const auto result = model_.confirm();
+    if (const auto* notice = std::get_if<Notice>(&result)) {
+        showNotice(this, *notice);
+        return;
+    }
+    openResults(
+        QString::fromStdString(std::get<SelectionModel::OpenResults>(result).materialsLine));
+}
+
+void MainWindow::openResults(const QString& materialsLine) {
+    hide();
+    if (results_ == nullptr) {
+        results_ = new ResultsWindow(model_);
+        connect(results_, &ResultsWindow::closed, this, &QWidget::show);
+    }
+    results_->open(materialsLine);
+    emit resultsOpened(materialsLine);
+}
+
+// Boxes are set from the model with their signals blocked: the model has already
+// done what the change would ask of it.
+void MainWindow::showModel() {
+    for (const Material& m : kMaterials) {
+        QCheckBox* box = boxes_[static_cast<std::size_t>(m.index - 1)];
+        const QSignalBlocker blocker(box);
+        box->setChecked(model_.isTicked(m));
+    }
+    const auto [slot1, slot2] = model_.slotTexts();
+    slot1_->setText(fromView(slot1));
+    slot2_->setText(fromView(slot2));
+}
+
+void MainWindow::refreshClock() {
+    clock_->setText(clockText(QLocale(), QDateTime::currentDateTime()));
+}
+
+} // namespace velmora::ui

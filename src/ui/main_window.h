@@ -1,0 +1,59 @@
+#pragma once
+
+// The main window (Form1): the catalogue as 43 check boxes in fourteen frames, the
+// two selection slots, the clear and confirm buttons, a clock and a usage notice.
+//
+// tick/untick of a box → SelectionModel::tick/untick → slots and boxes shown again;
+// cmdqc → SelectionModel::clear; Command1 → SelectionModel::confirm → notice, or
+// this window hidden and the results window opened with the materials line.
+
+#include "catalogue/catalogue.h"
+#include "selection/selection_model.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QTimer;
+
+namespace velmora::ui {
+
+class ResultsWindow;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const SelectionModel& selection() const noexcept { return model_; }
+    // The open results window, if any.
+    ResultsWindow* resultsWindow() const;
+
+signals:
+    // Emitted after this window has been hidden and the results window shown.
+    void resultsOpened(const QString& materialsLine);
+
+private:
+    void buildCatalogue();
+    void buildSideColumn();
+    void boxToggled(const Material& material, bool ticked);
+    void clearSelection();
+    void confirmSelection();
+    void openResults(const QString& materialsLine);
+    void showModel();
+    void refreshClock();
+
+    SelectionModel model_;
+    std::array<QCheckBox*, kMaterialCount> boxes_{};
+    QLabel* slot1_ = nullptr;
+    QLabel* slot2_ = nullptr;
+    QLabel* clock_ = nullptr;
+    QTimer* clockTimer_ = nullptr;
+    QPointer<ResultsWindow> results_;
+};
+
+} // namespace velmora::ui

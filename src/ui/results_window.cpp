@@ -1,0 +1,163 @@
+#include "ui/results_window.h"
+
+#include "recommend/notices.h"
+#include "selection/selection_model.h"
+#include "ui/app_icon.h"
+#include "ui/notice_box.h"
+#include "ui/song_font.h"
+#include "ui/twips.h"
+#include "ui/window_placement.h"
+#include "ui/wrapping_button.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace velmora::ui {
+namespace {
+
+inline constexpr int kClientWidth = 6045;
+inline constexpr int kClientHeight = 2910;
+// The laid-out outer width is 6135: the client plus a 45-twip border each side.
+inline constexpr int kBorders = 2 * 45;
+inline constexpr int kOutputMargin = 120;
+inline constexpr qreal kLabelPoints = 12.0;
+
+struct ButtonSpec {
+    const char* name;
+    const char* caption;
+    TwipsRect where;
+    Process process;
+};
+constexpr std::array<ButtonSpec, 4> kButtons{{
+    {"CommandSMAW", "焊条电弧焊(SMAW)", {135, 600, 1095, 495}, Process::Smaw},
+    {"CommandMAG", "气体保护焊(MAG)", {1695, 600, 1095, 495}, Process::Mag},
+    {"CommandGTAW", "手工氩弧焊(GTAW)", {3255, 600, 1095, 495}, Process::Gtaw},
+    {"CommandSAW", "埋弧焊(SAW)", {4815, 600, 1095, 495}, Process::Saw},
+}};
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, TwipsRect where) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setFont(songFont(kLabelPoints));
+    l->setGeometry(px(where));
+    return l;
+}
+
+// An answer an engineer copies into a procedure sheet: selectable, Ctrl+C copies.
+QLabel* outputLabel(QWidget* parent, const char* name, TwipsRect where) {
+    QLabel* l = label(parent, name, QString(), where);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return l;
+}
+
+// A label that sizes itself keeps its left and top and takes the size of its text.
+void setTextAndFit(QLabel* l, const QString& text) {
+    l->setText(text);
+    l->resize(l->sizeHint());
+}
+
+QString fromView(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
+    , selection_(selection) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Velmora结果"));
+    setWindowIcon(appIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(songFont(kWindowFontPoints));
+    setFixedSize(px(kClientWidth), px(kClientHeight));
+
+    materialsHeading_ = label(this, "Label2", QStringLiteral("已选材料"), {120, 165, 1125, 450});
+    materials_ = outputLabel(this, "lblcl", {1320, 150, 4620, 300});
+    materials_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    materials_->setLineWidth(1);
+
+    for (const ButtonSpec& spec : kButtons) {
+        auto* button = new WrappingButton(QString::fromUtf8(spec.caption), this);
+        button->setObjectName(QLatin1String(spec.name));
+        button->setGeometry(px(spec.where));
+        const Process process = spec.process;
+        connect(button, &QPushButton::clicked, this, [this, process] { runProcess(process); });
+    }
+
+    // Reaches x = 11640 twips, past the right edge, so it spans any width the window takes.
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setGeometry(0, px(1200), px(11640), 1);
+
+    classification_ = outputLabel(this, "lblhtxh", {1320, 1440, 4560, 240});
+    label(this, "Label3", QStringLiteral("焊接材料"), {120, 1680, 960, 450});
+    brand_ = outputLabel(this, "lblhtph", {1320, 1920, 120, 240});
+    label(this, "Label4", QStringLiteral("选择结果"), {120, 2160, 960, 330});
+    gas_ = outputLabel(this, "lblqtlx", {1320, 2445, 120, 240});
+}
+
+void ResultsWindow::open(const QString& materialsLine) {
+    centreOnScreen(this);
+    show();
+    setTextAndFit(materials_, materialsLine);
+    fitWidthToMaterialsLine();
+}
+
+// Outer width = Label2 + the wider of lblcl and lblhtxh + 450 twips; only a materials
+// line wider than lblhtxh's laid-out 4560 twips widens the window. The left edge stays.
+void ResultsWindow::fitWidthToMaterialsLine() {
+    const int outer = toTwips(materialsHeading_->width()) +
+                      std::max(toTwips(materials_->width()), toTwips(classification_->width())) +
+                      450;
+    setFixedWidth(px(outer - kBorders));
+}
+
+void ResultsWindow::runProcess(Process process) {
+    const auto [slot1, slot2] = selection_.slotTexts();
+    const Outcome outcome = recommend(process, slot1, slot2);
+    if (const auto* texts = std::get_if<Recommendation>(&outcome)) {
+        write(*texts);
+    } else if (std::holds_alternative<NotFound>(outcome)) {
+        showNotice(this, kNotFoundNotice);
+    } else {
+        showNotice(this, kNoEntryNotice);
+    }
+}
+
+void ResultsWindow::write(const Recommendation& texts) {
+    setTextAndFit(classification_, fromView(texts[0]));
+    setTextAndFit(brand_, fromView(texts[1]));
+    setTextAndFit(gas_, fromView(texts[2]));
+    widenToShowOutputs();
+}
+
+// A recommendation is never shown cut off: the window grows (never shrinks) until
+// the longest output ends 120 twips inside its right edge.
+void ResultsWindow::widenToShowOutputs() {
+    int right = 0;
+    for (const QLabel* l : {classification_, brand_, gas_}) {
+        right = std::max(right, l->geometry().right() + 1);
+    }
+    const int needed = right + px(kOutputMargin);
+    if (needed > width()) {
+        setFixedWidth(needed);
+    }
+}
+
+void ResultsWindow::closeEvent(QCloseEvent* event) {
+    for (QLabel* l : {materials_, classification_, brand_, gas_}) {
+        l->clear();
+    }
+    emit closed();
+    event->accept();
+}
+
+} // namespace velmora::ui
