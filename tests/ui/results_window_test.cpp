@@ -1,0 +1,304 @@
+#include "catalogue/catalogue.h"
+#include "gui_support.h"
+#include "recommend/recommend.h"
+#include "selection/selection_model.h"
+#include "text_support.h"
+#include "ui/main_window.h"
+#include "ui/results_window.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace velmora;
+using velmora::ui::MainWindow;
+using velmora::ui::ResultsWindow;
+
+namespace {
+
+const char* const kButtons[] = {"CommandSMAW", "CommandMAG", "CommandGTAW", "CommandSAW"};
+constexpr Process kProcesses[] = {Process::Smaw, Process::Mag, Process::Gtaw, Process::Saw};
+
+QStringList fields(const QWidget& w) {
+    return {child<QLabel>(w, "lblhtxh")->text(), child<QLabel>(w, "lblhtph")->text(),
+            child<QLabel>(w, "lblqtlx")->text()};
+}
+
+// Ticks through the main window's boxes and confirms; returns the results window.
+ResultsWindow* confirmWith(MainWindow& main, const QStringList& boxes) {
+    for (const QString& name : boxes) {
+        clickIndicator(child<QCheckBox>(main, name));
+    }
+    QTest::mouseClick(child<QPushButton>(main, "Command1"), Qt::LeftButton);
+    return main.resultsWindow();
+}
+
+// Press a process button; a notice it raises is answered and returned.
+std::optional<NoticeCatcher::Seen> press(QWidget& results, const char* button) {
+    NoticeCatcher catcher;
+    QTest::mouseClick(child<QPushButton>(results, button), Qt::LeftButton);
+    return catcher.seen;
+}
+
+} // namespace
+
+class ResultsWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void confirmOpensTheResultsInPlaceOfTheMainWindow();
+    void laidOutWidthForAShortLine();
+    void widerLineWidensTheWindow();
+    void buttonCaptionsFit();
+    void everySelectionAgreesWithTheCore();
+    void notFoundLeavesTheFieldsAlone();
+    void singleMaterialWithoutEntrySaysSo();
+    void longRecommendationIsNeverCutOff();
+    void closingEmptiesAndBringsBackTheMainWindow();
+    void reopeningStartsAfresh();
+    void answersCanBeCopied();
+};
+
+void ResultsWindowTest::cleanup() {
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    }
+    QVERIFY(QApplication::topLevelWidgets().size() < 3);
+}
+
+void ResultsWindowTest::confirmOpensTheResultsInPlaceOfTheMainWindow() {
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk6", "chk2"});
+    QVERIFY(r);
+    QVERIFY(!main.isVisible());
+    QVERIFY(r->isVisible());
+    QCOMPARE(r->objectName(), "Form2");
+    QCOMPARE(r->windowTitle(), "Velmora结果");
+    QVERIFY(!r->isModal());
+    QVERIFY(!(r->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+    QCOMPARE(r->minimumSize(), r->maximumSize());
+    QCOMPARE(child<QLabel>(*r, "lblcl")->text(), "16MnR    Q235-B,C");
+    QCOMPARE(fields(*r), QStringList({"", "", ""}));
+    QCOMPARE(child<QLabel>(*r, "Label2")->text(), "已选材料");
+    QCOMPARE(child<QLabel>(*r, "Label3")->text(), "焊接材料");
+    QCOMPARE(child<QLabel>(*r, "Label4")->text(), "选择结果");
+    for (const char* name :
+         {"Label2", "Label3", "Label4", "lblcl", "lblhtxh", "lblhtph", "lblqtlx"}) {
+        QCOMPARE(child<QLabel>(*r, name)->font().pointSizeF(), 12.0);
+    }
+
+    QVERIFY(!press(*r, "CommandSMAW"));
+    QCOMPARE(fields(*r),
+             QStringList({"焊条型号：E5015 E5016", "焊条牌号：J507  J506", "保护气体：无"}));
+    r->close();
+}
+
+// Label2 1125 + the laid-out lblhtxh 4560 + 450 = 6135 twips outside, 6045 inside.
+void ResultsWindowTest::laidOutWidthForAShortLine() {
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk6", "chk4", "chk6"});
+    QCOMPARE(child<QLabel>(*r, "lblcl")->text(), "    20g");
+    QCOMPARE(r->size(), QSize(403, 194));
+    QCOMPARE(child<QLabel>(*r, "lblhtxh")->geometry(), QRect(88, 96, 304, 16));
+    r->close();
+}
+
+void ResultsWindowTest::widerLineWidensTheWindow() {
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk38", "chk39"});
+    const QLabel* line = child<QLabel>(*r, "lblcl");
+    QCOMPARE(line->text(), "Inconel625(UNS N06625)    Incoloy800(UNS N08800)");
+    QCOMPARE(line->geometry().topLeft(), QPoint(88, 10));
+    QVERIFY(line->width() >= line->fontMetrics().horizontalAdvance(line->text()));
+    QVERIFY(line->width() > 304);
+    QCOMPARE(r->width(), (1125 + line->width() * 15 + 450 - 90) / 15);
+    QVERIFY(line->geometry().right() < r->width());
+    QCOMPARE(child<QPushButton>(*r, "CommandSAW")->geometry(), QRect(321, 40, 73, 33));
+    QCOMPARE(child<QWidget>(*r, "Line1")->geometry().right() + 1, 776);
+    r->close();
+}
+
+void ResultsWindowTest::buttonCaptionsFit() {
+    SelectionModel model;
+    ResultsWindow r(model);
+    const QStringList captions{"焊条电弧焊(SMAW)", "气体保护焊(MAG)", "手工氩弧焊(GTAW)",
+                               "埋弧焊(SAW)"};
+    for (int i = 0; i < 4; ++i) {
+        auto* b = child<QPushButton>(r, kButtons[i]);
+        QCOMPARE(b->text(), captions[i]);
+        QCOMPARE(b->font().pointSizeF(), 9.0);
+        QStyleOptionButton option;
+        option.initFrom(b);
+        const QRect area = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+        const QRect needed =
+            b->fontMetrics().boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, b->text());
+        QVERIFY2(area.contains(needed), qPrintable(b->text()));
+    }
+}
+
+// Every selection a person can make, every button: the window shows what the core
+// answers, or the notice, and never anything else.
+void ResultsWindowTest::everySelectionAgreesWithTheCore() {
+    SelectionModel model;
+    ResultsWindow r(model);
+    r.open(QString());
+    int notices = 0;
+    const auto check = [&](const QString& what) {
+        for (int b = 0; b < 4; ++b) {
+            const QStringList before = fields(r);
+            const auto [s1, s2] = model.slotTexts();
+            const Outcome expected = recommend(kProcesses[b], s1, s2);
+            const auto seen = press(r, kButtons[b]);
+            if (const auto* texts = std::get_if<Recommendation>(&expected)) {
+                QVERIFY2(!seen, qPrintable(what));
+                const QStringList want{toQString((*texts)[0]), toQString((*texts)[1]),
+                                       toQString((*texts)[2])};
+                QVERIFY2(fields(r) == want, qPrintable(what + " " + kButtons[b]));
+            } else {
+                QVERIFY2(seen && seen->title == "提示", qPrintable(what + " " + kButtons[b]));
+                QVERIFY2(fields(r) == before, qPrintable(what + " " + kButtons[b]));
+                ++notices;
+            }
+        }
+    };
+    for (const Material& a : kMaterials) {
+        model.tick(a);
+        check(toQString(a.designation) + " in slot 1");
+        for (const Material& b : kMaterials) {
+            if (&a != &b) {
+                model.tick(b);
+                check(toQString(a.designation) + " + " + toQString(b.designation));
+                model.untick(a);
+                check(toQString(b.designation) + " in slot 2");
+                model.tick(a);
+                model.untick(b);
+            }
+        }
+        model.untick(a);
+    }
+    QVERIFY(notices > 0);
+    r.close();
+}
+
+void ResultsWindowTest::notFoundLeavesTheFieldsAlone() {
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk23", "chk13"});
+    QVERIFY(!press(*r, "CommandSMAW"));
+    const QStringList smaw = fields(*r);
+    QCOMPARE(smaw.at(1), "焊条牌号：A402      A407");
+    const auto seen = press(*r, "CommandMAG");
+    QVERIFY(seen);
+    QCOMPARE(seen->text, "注意,这两种材料使用该种焊接方法未查询到合适的焊材！");
+    QCOMPARE(seen->title, "提示");
+    QCOMPARE(seen->icon, QMessageBox::NoIcon);
+    QCOMPARE(seen->buttons, QStringList{"确定"});
+    QCOMPARE(seen->owner, r);
+    QCOMPARE(fields(*r), smaw);
+    r->close();
+}
+
+// SAW has no entry for 1Cr23Ni13(-) alone: the user is told, rather than left reading
+// another process's answer as the SAW one.
+void ResultsWindowTest::singleMaterialWithoutEntrySaysSo() {
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk32"});
+    QVERIFY(!press(*r, "CommandGTAW"));
+    const QStringList gtaw = fields(*r);
+    QCOMPARE(gtaw.at(0), "焊丝型号：ER309");
+    const auto seen = press(*r, "CommandSAW");
+    QVERIFY(seen);
+    QCOMPARE(seen->text, "注意,该材料使用该种焊接方法未查询到合适的焊材！");
+    QCOMPARE(seen->title, "提示");
+    QCOMPARE(seen->icon, QMessageBox::NoIcon);
+    QCOMPARE(seen->buttons, QStringList{"确定"});
+    QCOMPARE(fields(*r), gtaw);
+    r->close();
+}
+
+// "(不预热、不回火)" is a welding instruction: the window widens to show it whole,
+// and does not shrink for a shorter answer afterwards.
+void ResultsWindowTest::longRecommendationIsNeverCutOff() {
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk6", "Chk11"});
+    QCOMPARE(r->width(), 403);
+    QVERIFY(!press(*r, "CommandSMAW"));
+    const QLabel* classification = child<QLabel>(*r, "lblhtxh");
+    QCOMPARE(classification->text(), "焊条型号：E310-15 E310-16(不预热、不回火)");
+    QVERIFY(classification->width() >=
+            classification->fontMetrics().horizontalAdvance(classification->text()));
+    QCOMPARE(r->width(), classification->geometry().right() + 1 + 120 / 15);
+    const int widened = r->width();
+    QVERIFY(widened > 403);
+    QVERIFY(!press(*r, "CommandMAG"));
+    QCOMPARE(r->width(), widened);
+    r->close();
+}
+
+void ResultsWindowTest::closingEmptiesAndBringsBackTheMainWindow() {
+    MainWindow main;
+    main.show();
+    QPointer<ResultsWindow> r = confirmWith(main, {"chk5", "chk22"});
+    QVERIFY(!press(*r, "CommandGTAW"));
+    QVERIFY(r->close());
+    QCOMPARE(child<QLabel>(*r, "lblcl")->text(), "");
+    QCOMPARE(fields(*r), QStringList({"", "", ""}));
+    QVERIFY(main.isVisible());
+    QVERIFY(!r->isVisible());
+    QVERIFY(child<QCheckBox>(main, "chk5")->isChecked());
+    QCOMPARE(child<QLabel>(main, "lblcl1")->text(), "16Mn(Q345)");
+    QCOMPARE(child<QLabel>(main, "lblcl2")->text(), "1Cr18Ni9Ti(321HTB)");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(r.isNull());
+    main.close();
+}
+
+void ResultsWindowTest::reopeningStartsAfresh() {
+    MainWindow main;
+    main.show();
+    ResultsWindow* first = confirmWith(main, {"chk6", "Chk11"});
+    QVERIFY(!press(*first, "CommandSMAW")); // widens the window for its long answer
+    QVERIFY(first->width() > 403);
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    ResultsWindow* second = confirmWith(main, {"Chk11"}); // unticks 40Cr
+    QCOMPARE(child<QLabel>(*second, "lblcl")->text(), "16MnR    ");
+    QCOMPARE(fields(*second), QStringList({"", "", ""}));
+    QCOMPARE(second->width(), 403);
+    int resultsWindows = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        resultsWindows += w->objectName() == "Form2" ? 1 : 0;
+    }
+    QCOMPARE(resultsWindows, 1);
+    second->close();
+}
+
+void ResultsWindowTest::answersCanBeCopied() {
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk15"});
+    QVERIFY(QTest::qWaitForWindowExposed(r));
+    QApplication::setActiveWindow(r);
+    QVERIFY(!press(*r, "CommandMAG"));
+    auto* gas = child<QLabel>(*r, "lblqtlx");
+    QCOMPARE(gas->text(), "保护气体：97%Ar3%CO2");
+    QVERIFY(gas->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QVERIFY(child<QLabel>(*r, "lblcl")->textInteractionFlags() & Qt::TextSelectableByMouse);
+    // Double-click selects a word; select everything the way a drag would, then copy.
+    gas->setFocus();
+    gas->setSelection(0, int(gas->text().size()));
+    QTest::keyClick(gas, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), "保护气体：97%Ar3%CO2");
+    r->close();
+}
+
+QTEST_MAIN(ResultsWindowTest)
+#include "results_window_test.moc"
