@@ -2,7 +2,10 @@
 # Sourced, not run.
 
 VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-VELMORA_PACKAGES=(cmake g++ make qt6-base-dev fonts-arphic-uming)
+# desktop-file-utils, appstream and dpkg-dev let the tests validate the desktop entry
+# and metadata and build the Debian package.
+VELMORA_PACKAGES=(cmake g++ make qt6-base-dev fonts-arphic-uming desktop-file-utils appstream
+    dpkg-dev)
 
 velmora_install_missing() {
     local missing=()

@@ -6,6 +6,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+#ifdef VELMORA_APP_ID
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
+#endif
 
     velmora::ui::MainWindow window;
     window.show();

@@ -126,15 +126,17 @@ inline constexpr auto kByDesignation = [] {
 }();
 } // namespace detail
 
-// Exact, case-sensitive look-up; any other text, trimmed or not, finds nothing.
-constexpr const Material* findMaterial(std::string_view designation) noexcept {
+// Exact, case-sensitive look-up of the catalogue index; any other text, trimmed or
+// not, gives 0. (Indexes rather than pointers, so that sanitizer builds can still
+// evaluate it at compile time.)
+constexpr int indexOf(std::string_view designation) noexcept {
     const auto* it = std::lower_bound(
         detail::kByDesignation.begin(), detail::kByDesignation.end(), designation,
         [](std::size_t pos, std::string_view d) { return kMaterials[pos].designation < d; });
     if (it == detail::kByDesignation.end() || kMaterials[*it].designation != designation) {
-        return nullptr;
+        return 0;
     }
-    return &kMaterials[*it];
+    return kMaterials[*it].index;
 }
 
 constexpr const Material* findMaterial(int index) noexcept {
@@ -142,6 +144,10 @@ constexpr const Material* findMaterial(int index) noexcept {
         return nullptr;
     }
     return &kMaterials[static_cast<std::size_t>(index - 1)];
+}
+
+constexpr const Material* findMaterial(std::string_view designation) noexcept {
+    return findMaterial(indexOf(designation));
 }
 
 } // namespace velmora

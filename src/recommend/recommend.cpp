@@ -37,37 +37,35 @@ constexpr std::string_view singleLookupKey(std::string_view text) {
     return text;
 }
 
-constexpr const SingleEntry* findEntry(const RuleTable& table, std::string_view key) {
-    for (const SingleEntry& entry : table.singles) {
-        if (entry.key == key) {
-            return &entry;
+// Positions in the table's lists; kNone where nothing matches.
+constexpr std::int16_t kNone = -1;
+
+constexpr std::int16_t findEntry(const RuleTable& table, std::string_view key) {
+    for (std::size_t i = 0; i < table.singles.size(); ++i) {
+        if (table.singles[i].key == key) {
+            return static_cast<std::int16_t>(i);
         }
     }
-    return nullptr;
+    return kNone;
 }
 
 // The first rule in table order that names the pair, in either order.
-constexpr const PairRule* firstPairRule(const RuleTable& table, int a, int b) {
-    for (const PairRule& rule : table.pairs) {
-        if (rule.covers(a, b)) {
-            return &rule;
+constexpr std::int16_t firstPairRule(const RuleTable& table, int a, int b) {
+    for (std::size_t i = 0; i < table.pairs.size(); ++i) {
+        if (table.pairs[i].covers(a, b)) {
+            return static_cast<std::int16_t>(i);
         }
     }
-    return nullptr;
+    return kNone;
 }
 
 // Every answer for a catalogue material or pair, worked out by the compiler with the
 // walks above, so that a click costs two binary searches and a table read.
 struct CompiledTable {
-    static constexpr std::int16_t kNone = -1;
     std::array<std::array<std::int16_t, kMaterialCount>, kMaterialCount> pairRule{};
     std::array<std::int16_t, kMaterialCount> singleEntry{};
     std::int16_t emptyEntry = kNone;
 };
-
-template <typename T> constexpr std::int16_t positionIn(std::span<const T> list, const T* item) {
-    return item == nullptr ? CompiledTable::kNone : static_cast<std::int16_t>(item - list.data());
-}
 
 consteval CompiledTable compile(const RuleTable& table) {
     CompiledTable c;
@@ -75,12 +73,12 @@ consteval CompiledTable compile(const RuleTable& table) {
         for (const Material& b : kMaterials) {
             c.pairRule[static_cast<std::size_t>(a.index - 1)]
                       [static_cast<std::size_t>(b.index - 1)] =
-                positionIn(table.pairs, firstPairRule(table, a.index, b.index));
+                firstPairRule(table, a.index, b.index);
         }
         c.singleEntry[static_cast<std::size_t>(a.index - 1)] =
-            positionIn(table.singles, findEntry(table, singleLookupKey(a.designation)));
+            findEntry(table, singleLookupKey(a.designation));
     }
-    c.emptyEntry = positionIn(table.singles, findEntry(table, ""));
+    c.emptyEntry = findEntry(table, "");
     return c;
 }
 
@@ -88,7 +86,7 @@ constexpr std::array<CompiledTable, 4> kCompiled{compile(tables::kSmaw), compile
                                                  compile(tables::kGtaw), compile(tables::kSaw)};
 
 Outcome fromEntry(const RuleTable& table, std::int16_t position) {
-    if (position == CompiledTable::kNone) {
+    if (position == kNone) {
         return NoEntry{};
     }
     return table.singles[static_cast<std::size_t>(position)].texts;
@@ -105,14 +103,14 @@ Outcome recommend(Process process, std::string_view slot1, std::string_view slot
     const CompiledTable& compiled = kCompiled[p];
 
     if (!slot1.empty() && !slot2.empty()) {
-        const Material* a = findMaterial(slot1);
-        const Material* b = findMaterial(slot2);
-        if (a == nullptr || b == nullptr) {
+        const int a = indexOf(slot1);
+        const int b = indexOf(slot2);
+        if (a == 0 || b == 0) {
             return NotFound{}; // pair rules name catalogue designations only
         }
-        const std::int16_t rule = compiled.pairRule[static_cast<std::size_t>(a->index - 1)]
-                                                   [static_cast<std::size_t>(b->index - 1)];
-        if (rule == CompiledTable::kNone) {
+        const std::int16_t rule =
+            compiled.pairRule[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)];
+        if (rule == kNone) {
             return NotFound{};
         }
         return table.pairs[static_cast<std::size_t>(rule)].texts;
@@ -122,14 +120,11 @@ Outcome recommend(Process process, std::string_view slot1, std::string_view slot
     if (key.empty()) {
         return fromEntry(table, compiled.emptyEntry);
     }
-    if (const Material* m = findMaterial(key)) {
-        return fromEntry(table, compiled.singleEntry[static_cast<std::size_t>(m->index - 1)]);
+    if (const int index = indexOf(key); index != 0) {
+        return fromEntry(table, compiled.singleEntry[static_cast<std::size_t>(index - 1)]);
     }
     // A text outside the catalogue: the same walk the compiler did for the catalogue.
-    if (const SingleEntry* entry = findEntry(table, singleLookupKey(key))) {
-        return entry->texts;
-    }
-    return NoEntry{};
+    return fromEntry(table, findEntry(table, singleLookupKey(key)));
 }
 
 } // namespace velmora

@@ -23,11 +23,11 @@ public:
     constexpr MaterialSet() = default;
     consteval MaterialSet(std::initializer_list<std::string_view> designations) {
         for (std::string_view d : designations) {
-            const Material* m = findMaterial(d);
-            if (m == nullptr) {
+            const int index = indexOf(d);
+            if (index == 0) {
                 throw "not a catalogue designation";
             }
-            bits_ |= bit(m->index);
+            bits_ |= bit(index);
         }
     }
 

@@ -397,19 +397,30 @@ void RecommendTest::groupKeysNeverReachAField() {
 }
 
 void RecommendTest::textsOutsideTheCatalogue_data() {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("lower case") << "16mnr";
-    QTest::newRow("trailing space") << "16MnR ";
-    QTest::newRow("ASCII comma") << "15CrMo(G,R)";
-    QTest::newRow("long") << QString(10000, QChar('x'));
-    QTest::newRow("group key as text") << "tsg1";
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("lower case") << QByteArray("16mnr");
+    QTest::newRow("trailing space") << QByteArray("16MnR ");
+    QTest::newRow("ASCII comma") << QByteArray("15CrMo(G,R)");
+    QTest::newRow("full-width comma") << QByteArray("Q235-B，C");
+    QTest::newRow("10,000 characters") << QByteArray(10000, 'x');
+    QTest::newRow("10,000 characters after a designation")
+        << QByteArray("20g") + QByteArray(10000, 'g');
+    QTest::newRow("invalid UTF-8") << QByteArray("\xff\xfe"
+                                                 "15CrMo(G\xe3\x80"
+                                                 "R)");
+    QTest::newRow("cut inside a character") << QByteArray("15CrMo(G\xe3\x80");
+    QTest::newRow("embedded NUL") << QByteArray("16MnR\0", 6);
+    QTest::newRow("NUL before a designation") << QByteArray("\0"
+                                                            "16MnR",
+                                                            6);
+    QTest::newRow("group key as text") << QByteArray("tsg1");
 }
 
 // A pair with anything outside the catalogue has no rule; alone, such a text finds
 // at most an entry keyed by the same text, and nothing ever crashes.
 void RecommendTest::textsOutsideTheCatalogue() {
-    QFETCH(QString, text);
-    const std::string odd = toStd(text);
+    QFETCH(QByteArray, text);
+    const std::string_view odd(text.constData(), std::size_t(text.size()));
     for (Process p : kProcesses) {
         for (const Material& m : kMaterials) {
             QVERIFY(std::holds_alternative<NotFound>(recommend(p, odd, m.designation)));

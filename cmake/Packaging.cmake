@@ -1,0 +1,68 @@
+# How Velmora reaches a desktop: `cmake --install` lays out the program with its
+# desktop entry, icons and AppStream metadata, and `cpack -G DEB` wraps that tree
+# in a Debian package.
+include(GNUInstallDirs)
+
+# One reverse-DNS id names the desktop entry, the icon and the AppStream component.
+set(VELMORA_APP_ID io.github.velmora.Velmora)
+set(VELMORA_HOMEPAGE https://github.com/velmora/velmora)
+# Where the AppStream screenshots are served from: the repository's docs/ folder.
+set(VELMORA_SCREENSHOT_URL https://raw.githubusercontent.com/velmora/velmora/main/docs)
+set(VELMORA_RELEASE_DATE 2026-12-08)
+set(VELMORA_PACKAGE_MAINTAINER "The Velmora developers <velmora@users.noreply.github.com>"
+    CACHE STRING "Maintainer field of the Debian package")
+
+set(VELMORA_DESKTOP_FILE ${PROJECT_BINARY_DIR}/packaging/${VELMORA_APP_ID}.desktop)
+set(VELMORA_METAINFO_FILE ${PROJECT_BINARY_DIR}/packaging/${VELMORA_APP_ID}.metainfo.xml)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/velmora.desktop.in ${VELMORA_DESKTOP_FILE} @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/velmora.metainfo.xml.in ${VELMORA_METAINFO_FILE}
+               @ONLY)
+
+# tests/packaging is read before this file; it picks the id up from here when the
+# build system is generated.
+set_property(TARGET velmora PROPERTY VELMORA_APP_ID ${VELMORA_APP_ID})
+# The running window names its desktop entry, so that desktops match it to its launcher.
+target_compile_definitions(velmora PRIVATE VELMORA_APP_ID="${VELMORA_APP_ID}")
+
+install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+if(UNIX AND NOT APPLE)
+    install(FILES ${VELMORA_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${VELMORA_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    set(hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+    foreach(size 16 32 48)
+        install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/velmora-${size}.png
+                DESTINATION ${hicolor}/${size}x${size}/apps
+                RENAME ${VELMORA_APP_ID}.png)
+    endforeach()
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/velmora.svg
+            DESTINATION ${hicolor}/scalable/apps
+            RENAME ${VELMORA_APP_ID}.svg)
+    unset(hicolor)
+endif()
+
+set(CPACK_PACKAGE_NAME velmora)
+set(CPACK_PACKAGE_VENDOR "The Velmora developers")
+set(CPACK_PACKAGE_CONTACT "${VELMORA_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${VELMORA_HOMEPAGE})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Wrapped by hand: the Debian control file keeps the lines as they are.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Velmora helps welding engineers choose consumables. Tick one base\n"
+    "material, or two for a dissimilar joint, out of 43 steel and alloy grades,\n"
+    "and pick the process: SMAW, MAG, GTAW or SAW. Velmora shows the recommended\n"
+    "electrode or filler wire, its brand or the flux, and the shielding gas.\n"
+    "The interface is in Simplified Chinese.")
+set(CPACK_STRIP_FILES ON)
+
+if(UNIX AND NOT APPLE)
+    set(CPACK_GENERATOR DEB)
+endif()
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+# dpkg-shlibdeps (from dpkg-dev) adds the Qt and C++ runtime libraries; the
+# windows draw their Chinese text in AR PL UMing, which no library pulls in.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-arphic-uming)
+
+include(CPack)

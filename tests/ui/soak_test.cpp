@@ -1,0 +1,99 @@
+#include "catalogue/catalogue.h"
+#include "gui_support.h"
+#include "text_support.h"
+#include "ui/main_window.h"
+#include "ui/results_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <random>
+
+using velmora::ui::MainWindow;
+
+namespace {
+
+int visibleTopLevels() {
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        n += w->isVisible() ? 1 : 0;
+    }
+    return n;
+}
+
+int resultsWindows() {
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        n += w->objectName() == QLatin1String("Form2") ? 1 : 0;
+    }
+    return n;
+}
+
+} // namespace
+
+// Many rounds of the whole job, as a user does it all day: tick two materials,
+// confirm, press every process button, close. Nothing may pile up or stop working.
+class SoakTest : public QObject {
+    Q_OBJECT
+private slots:
+    void fiveHundredRounds();
+};
+
+void SoakTest::fiveHundredRounds() {
+    MainWindow main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    auto* clear = child<QPushButton>(main, "cmdqc");
+    auto* confirm = child<QPushButton>(main, "Command1");
+    std::mt19937 random(2026);
+    std::uniform_int_distribution<std::size_t> pick(0, velmora::kMaterialCount - 1);
+    int maxResultsWindows = 0;
+    int notices = 0;
+
+    for (int round = 0; round < 500; ++round) {
+        QTest::mouseClick(clear, Qt::LeftButton);
+        const std::size_t a = pick(random);
+        std::size_t b = pick(random);
+        while (b == a) {
+            b = pick(random);
+        }
+        const QString first = toQString(velmora::kMaterials[a].checkBoxName);
+        const QString second = toQString(velmora::kMaterials[b].checkBoxName);
+        clickIndicator(child<QCheckBox>(main, first));
+        clickIndicator(child<QCheckBox>(main, second));
+        QTest::mouseClick(confirm, Qt::LeftButton);
+
+        QPointer<velmora::ui::ResultsWindow> results = main.resultsWindow();
+        QVERIFY2(results && results->isVisible() && !main.isVisible(),
+                 qPrintable(QString::number(round)));
+        QCOMPARE(child<QLabel>(*results, "lblcl")->text(),
+                 toQString(velmora::kMaterials[a].designation) + "    " +
+                     toQString(velmora::kMaterials[b].designation));
+        for (const char* button : {"CommandSMAW", "CommandMAG", "CommandGTAW", "CommandSAW"}) {
+            NoticeCatcher catcher;
+            QTest::mouseClick(child<QPushButton>(*results, button), Qt::LeftButton);
+            notices += catcher.seen ? 1 : 0;
+        }
+        maxResultsWindows = std::max(maxResultsWindows, resultsWindows());
+        results->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(results.isNull());
+        QCOMPARE(visibleTopLevels(), 1);
+        QVERIFY(main.isVisible());
+    }
+    QCOMPARE(maxResultsWindows, 1);
+    QVERIFY(notices > 0);
+    QCOMPARE(resultsWindows(), 0);
+
+    // The selection and the clock still work.
+    QTest::mouseClick(clear, Qt::LeftButton);
+    clickIndicator(child<QCheckBox>(main, "chk2"));
+    QCOMPARE(child<QLabel>(main, "lblcl1")->text(), "Q235-B,C");
+    const auto* clock = child<QLabel>(main, "lblrq");
+    const QString now = clock->text();
+    QTRY_VERIFY_WITH_TIMEOUT(clock->text() != now, 5000);
+    main.close();
+}
+
+QTEST_MAIN(SoakTest)
+#include "soak_test.moc"
