@@ -26,13 +26,13 @@ inline constexpr int kBorders = 2 * 45;
 inline constexpr int kOutputMargin = 120;
 inline constexpr qreal kLabelPoints = 12.0;
 
-struct ButtonSpec {
+struct ProcessButton {
     const char* name;
     const char* caption;
     TwipsRect where;
     Process process;
 };
-constexpr std::array<ButtonSpec, 4> kButtons{{
+constexpr std::array<ProcessButton, 4> kButtons{{
     {"CommandSMAW", "焊条电弧焊(SMAW)", {135, 600, 1095, 495}, Process::Smaw},
     {"CommandMAG", "气体保护焊(MAG)", {1695, 600, 1095, 495}, Process::Mag},
     {"CommandGTAW", "手工氩弧焊(GTAW)", {3255, 600, 1095, 495}, Process::Gtaw},
@@ -82,11 +82,11 @@ ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
     materials_->setFrameStyle(QFrame::Box | QFrame::Plain);
     materials_->setLineWidth(1);
 
-    for (const ButtonSpec& spec : kButtons) {
-        auto* button = new WrappingButton(QString::fromUtf8(spec.caption), this);
-        button->setObjectName(QLatin1String(spec.name));
-        button->setGeometry(px(spec.where));
-        const Process process = spec.process;
+    for (const ProcessButton& entry : kButtons) {
+        auto* button = new WrappingButton(QString::fromUtf8(entry.caption), this);
+        button->setObjectName(QLatin1String(entry.name));
+        button->setGeometry(px(entry.where));
+        const Process process = entry.process;
         connect(button, &QPushButton::clicked, this, [this, process] { runProcess(process); });
     }
 
