@@ -39,10 +39,12 @@ constexpr std::array<ProcessButton, 4> kButtons{{
     {"CommandSAW", "埋弧焊(SAW)", {4815, 600, 1095, 495}, Process::Saw},
 }};
 
+// Text at the top left of its box, as the form's labels have always drawn it.
 QLabel* label(QWidget* parent, const char* name, const QString& text, TwipsRect where) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));
     l->setFont(songFont(kLabelPoints));
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setGeometry(px(where));
     return l;
 }
