@@ -33,7 +33,6 @@ public:
 
     constexpr bool contains(int index) const noexcept { return (bits_ & bit(index)) != 0; }
     constexpr int size() const noexcept { return std::popcount(bits_); }
-    constexpr bool empty() const noexcept { return bits_ == 0; }
     constexpr bool disjoint(MaterialSet other) const noexcept { return (bits_ & other.bits_) == 0; }
 
     friend constexpr MaterialSet operator|(MaterialSet a, MaterialSet b) noexcept {
@@ -41,7 +40,6 @@ public:
         s.bits_ = a.bits_ | b.bits_;
         return s;
     }
-    friend constexpr bool operator==(MaterialSet, MaterialSet) = default;
 
 private:
     static constexpr std::uint64_t bit(int index) noexcept {
