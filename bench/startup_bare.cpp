@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue.h"
 #include "quit_when_shown.h"
+#include "ui/core_text.h"
 #include "ui/song_font.h"
 
 #include <QApplication>
@@ -17,8 +18,7 @@ int main(int argc, char* argv[]) {
     window.setFixedSize(625, 436);
     int i = 0;
     for (const velmora::Material& m : velmora::kMaterials) {
-        auto* box = new QCheckBox(
-            QString::fromUtf8(m.designation.data(), qsizetype(m.designation.size())), &window);
+        auto* box = new QCheckBox(velmora::ui::toQString(m.designation), &window);
         box->setGeometry(8 + (i / 15) * 155, 8 + (i % 15) * 24, 152, 22);
         ++i;
     }

@@ -2,6 +2,7 @@
 
 #include "ui/app_icon.h"
 #include "ui/clock_text.h"
+#include "ui/core_text.h"
 #include "ui/main_window_layout.h"
 #include "ui/notice_box.h"
 #include "ui/results_window.h"
@@ -19,10 +20,6 @@ namespace velmora::ui {
 namespace {
 
 namespace layout = main_layout;
-
-QString fromView(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // About 76 characters: what the program is for, a request to report errors, and
 // that the authors take no responsibility for what comes of its use.
@@ -93,13 +90,13 @@ void MainWindow::buildCatalogue() {
     };
     for (GroupId id : layout::kFocusOrder) {
         const MaterialGroup& g = group(id);
-        auto* frame = new QGroupBox(fromView(g.caption), this);
-        frame->setObjectName(fromView(g.frameName));
+        auto* frame = new QGroupBox(toQString(g.caption), this);
+        frame->setObjectName(toQString(g.frameName));
         frame->setGeometry(px(layout::kGroupFrames[static_cast<std::size_t>(id)]));
 
         auto addBox = [&](const Material& m, QWidget* parentWidget) {
-            auto* box = new QCheckBox(fromView(m.designation), parentWidget);
-            box->setObjectName(fromView(m.checkBoxName));
+            auto* box = new QCheckBox(toQString(m.designation), parentWidget);
+            box->setObjectName(toQString(m.checkBoxName));
             box->setGeometry(px(layout::checkBox(m)));
             connect(box, &QCheckBox::toggled, this,
                     [this, &m](bool ticked) { boxToggled(m, ticked); });
@@ -140,8 +137,8 @@ void MainWindow::buildSideColumn() {
     clear->setGeometry(px(layout::kClearButton));
     connect(clear, &QPushButton::clicked, this, &MainWindow::clearSelection);
 
-    auto* chosen = new QGroupBox(fromView(kSelectionFrameCaption), this);
-    chosen->setObjectName(fromView(kSelectionFrameName));
+    auto* chosen = new QGroupBox(toQString(kSelectionFrameCaption), this);
+    chosen->setObjectName(toQString(kSelectionFrameName));
     chosen->setGeometry(px(layout::kSelectionFrame));
     slot1_ = slotLabel(chosen, "lblcl1", layout::kSlot1);
     slot2_ = slotLabel(chosen, "lblcl2", layout::kSlot2);
@@ -203,8 +200,8 @@ void MainWindow::showModel() {
         box->setChecked(model_.isTicked(m));
     }
     const auto [slot1, slot2] = model_.slotTexts();
-    slot1_->setText(fromView(slot1));
-    slot2_->setText(fromView(slot2));
+    slot1_->setText(toQString(slot1));
+    slot2_->setText(toQString(slot2));
 }
 
 void MainWindow::refreshClock() {

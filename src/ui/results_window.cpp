@@ -3,6 +3,7 @@
 #include "recommend/notices.h"
 #include "selection/selection_model.h"
 #include "ui/app_icon.h"
+#include "ui/core_text.h"
 #include "ui/notice_box.h"
 #include "ui/song_font.h"
 #include "ui/twips.h"
@@ -60,10 +61,6 @@ QLabel* outputLabel(QWidget* parent, const char* name, TwipsRect where) {
 void setTextAndFit(QLabel* l, const QString& text) {
     l->setText(text);
     l->resize(l->sizeHint());
-}
-
-QString fromView(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 } // namespace
@@ -135,9 +132,9 @@ void ResultsWindow::runProcess(Process process) {
 }
 
 void ResultsWindow::write(const Recommendation& texts) {
-    setTextAndFit(classification_, fromView(texts[0]));
-    setTextAndFit(brand_, fromView(texts[1]));
-    setTextAndFit(gas_, fromView(texts[2]));
+    setTextAndFit(classification_, toQString(texts[0]));
+    setTextAndFit(brand_, toQString(texts[1]));
+    setTextAndFit(gas_, toQString(texts[2]));
     widenToShowOutputs();
 }
 
