@@ -114,7 +114,7 @@ constexpr std::span<const Material> members(const MaterialGroup& g) noexcept {
 
 namespace detail {
 // Positions in kMaterials ordered by designation, for a binary search.
-inline constexpr auto kByDesignation = [] {
+constexpr std::array<std::size_t, kMaterialCount> sortedByDesignation() {
     std::array<std::size_t, kMaterialCount> order{};
     for (std::size_t i = 0; i < order.size(); ++i) {
         order[i] = i;
@@ -123,7 +123,9 @@ inline constexpr auto kByDesignation = [] {
         return kMaterials[a].designation < kMaterials[b].designation;
     });
     return order;
-}();
+}
+
+inline constexpr std::array<std::size_t, kMaterialCount> kByDesignation = sortedByDesignation();
 } // namespace detail
 
 // Exact, case-sensitive look-up of the catalogue index; any other text, trimmed or

@@ -18,25 +18,6 @@ namespace {
 constexpr std::array<const RuleTable*, 4> kTables{&tables::kSmaw, &tables::kMag, &tables::kGtaw,
                                                   &tables::kSaw};
 
-// Group keys let several grades share one single-material entry. They apply only
-// when one material is chosen; a pair is always looked up by its two designations.
-constexpr std::array<std::string_view, 3> kTsg1Members{"Q235-A(F)", "Q235-B,C", "10#,20#(管)"};
-constexpr std::array<std::string_view, 2> kDhjg1Members{"16Mn(Q345)", "16MnR"};
-
-constexpr std::string_view singleLookupKey(std::string_view text) {
-    for (std::string_view m : kTsg1Members) {
-        if (text == m) {
-            return "tsg1";
-        }
-    }
-    for (std::string_view m : kDhjg1Members) {
-        if (text == m) {
-            return "dhjg1";
-        }
-    }
-    return text;
-}
-
 // Positions in the table's lists; kNone where nothing matches.
 constexpr std::int16_t kNone = -1;
 
@@ -59,15 +40,16 @@ constexpr std::int16_t firstPairRule(const RuleTable& table, int a, int b) {
     return kNone;
 }
 
-// Every answer for a catalogue material or pair, worked out by the compiler with the
-// walks above, so that a click costs two binary searches and a table read.
+// Every answer for a catalogue material or pair, worked out once with the walks
+// above on first use, so that a click costs two binary searches and a table read.
+// (Working it out in the compiler took longer than some compilers allow.)
 struct CompiledTable {
     std::array<std::array<std::int16_t, kMaterialCount>, kMaterialCount> pairRule{};
     std::array<std::int16_t, kMaterialCount> singleEntry{};
     std::int16_t emptyEntry = kNone;
 };
 
-consteval CompiledTable compile(const RuleTable& table) {
+CompiledTable compile(const RuleTable& table) {
     CompiledTable c;
     for (const Material& a : kMaterials) {
         for (const Material& b : kMaterials) {
@@ -82,8 +64,13 @@ consteval CompiledTable compile(const RuleTable& table) {
     return c;
 }
 
-constexpr std::array<CompiledTable, 4> kCompiled{compile(tables::kSmaw), compile(tables::kMag),
-                                                 compile(tables::kGtaw), compile(tables::kSaw)};
+// Indexed by Process; built on the first call, thread-safely.
+const std::array<CompiledTable, 4>& compiledTables() {
+    static const std::array<CompiledTable, 4> compiled{
+        compile(tables::kSmaw), compile(tables::kMag), compile(tables::kGtaw),
+        compile(tables::kSaw)};
+    return compiled;
+}
 
 Outcome fromEntry(const RuleTable& table, std::int16_t position) {
     if (position == kNone) {
@@ -100,7 +87,7 @@ Outcome recommend(Process process, std::string_view slot1, std::string_view slot
         return NotFound{};
     }
     const RuleTable& table = *kTables[p];
-    const CompiledTable& compiled = kCompiled[p];
+    const CompiledTable& compiled = compiledTables()[p];
 
     if (!slot1.empty() && !slot2.empty()) {
         const int a = indexOf(slot1);
@@ -123,7 +110,7 @@ Outcome recommend(Process process, std::string_view slot1, std::string_view slot
     if (const int index = indexOf(key); index != 0) {
         return fromEntry(table, compiled.singleEntry[static_cast<std::size_t>(index - 1)]);
     }
-    // A text outside the catalogue: the same walk the compiler did for the catalogue.
+    // A text outside the catalogue: the same walk that built the table for the catalogue.
     return fromEntry(table, findEntry(table, singleLookupKey(key)));
 }
 

@@ -11,83 +11,7 @@
 using namespace velmora;
 using namespace velmora::tables;
 
-// What the compiler can check about the tables' shape.
 namespace {
-
-constexpr bool crossSidesAreDisjoint(const RuleTable& t) {
-    for (const PairRule& rule : t.pairs) {
-        for (const PairBlock& block : rule.blocks) {
-            if (!block.anyTwo && !block.left.disjoint(block.right)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-// No pair is named twice, within a rule or across rules: the stated row counts add
-// up to the number of distinct pairs covered.
-constexpr bool noPairNamedTwice(const RuleTable& t) {
-    int stated = 0;
-    for (const PairRule& rule : t.pairs) {
-        stated += rule.pairCount();
-    }
-    int distinct = 0;
-    for (const Material& a : kMaterials) {
-        for (const Material& b : kMaterials) {
-            if (a.index < b.index) {
-                for (const PairRule& rule : t.pairs) {
-                    if (rule.covers(a.index, b.index)) {
-                        ++distinct;
-                        break;
-                    }
-                }
-            }
-        }
-    }
-    return stated == distinct;
-}
-
-constexpr bool singleKeysAreUnique(const RuleTable& t) {
-    for (std::size_t i = 0; i < t.singles.size(); ++i) {
-        for (std::size_t j = i + 1; j < t.singles.size(); ++j) {
-            if (t.singles[i].key == t.singles[j].key) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-// Every designation occurs in the table, as an entry key or in a pair rule.
-constexpr bool everyMaterialOccurs(const RuleTable& t) {
-    for (const Material& m : kMaterials) {
-        bool found = false;
-        for (const SingleEntry& e : t.singles) {
-            found = found || e.key == m.designation;
-        }
-        for (const PairRule& rule : t.pairs) {
-            for (const PairBlock& block : rule.blocks) {
-                found = found || block.left.contains(m.index) || block.right.contains(m.index);
-            }
-        }
-        if (!found) {
-            return false;
-        }
-    }
-    return true;
-}
-
-#define VELMORA_CHECK_TABLE(t)                                                                     \
-    static_assert(crossSidesAreDisjoint(t));                                                       \
-    static_assert(noPairNamedTwice(t));                                                            \
-    static_assert(singleKeysAreUnique(t));                                                         \
-    static_assert(everyMaterialOccurs(t))
-
-VELMORA_CHECK_TABLE(kSmaw);
-VELMORA_CHECK_TABLE(kMag);
-VELMORA_CHECK_TABLE(kGtaw);
-VELMORA_CHECK_TABLE(kSaw);
 
 static_assert(kSmawSingles.size() == 41 && kSmawPairs.size() == 24);
 static_assert(kMagSingles.size() == 41 && kMagPairs.size() == 8);
@@ -104,6 +28,84 @@ const RuleTable& tableNamed(const QString& name) {
     return name == "GTAW" ? kGtaw : kSaw;
 }
 
+// Small tables, each with one fault the checks the tables assert must catch, or a
+// near miss they must let through.
+constexpr Recommendation kTexts{"a", "b", "c"};
+constexpr std::array<SingleEntry, 1> kOnlyEmpty{{{"", kTexts}}};
+constexpr std::array<SingleEntry, 2> kTwice{{{"20g", kTexts}, {"20g", kTexts}}};
+constexpr std::array<SingleEntry, 1> kMisspelt{{{"20G", kTexts}}};
+constexpr std::array<SingleEntry, 1> kHiddenByGroupKey{{{"16MnR", kTexts}}};
+constexpr std::array<SingleEntry, 2> kGroupKeys{{{"tsg1", kTexts}, {"dhjg1", kTexts}}};
+
+constexpr std::array<PairRule, 1> kSelfPair{
+    {{kTexts, {cross(MaterialSet{"20g", "35Mn"}, MaterialSet{"35Mn"})}}}};
+constexpr std::array<PairRule, 2> kCrossesMeetSwapped{
+    {{kTexts, {cross(kGroupI, k16Mn)}},
+     {kTexts, {cross(MaterialSet{"16MnR"}, MaterialSet{"20g"})}}}};
+constexpr std::array<PairRule, 1> kAnyTwoMeetsCross{
+    {{kTexts, {anyTwoOf(kGroupII), cross(MaterialSet{"16MnR"}, MaterialSet{"35Mn", "20MnMo"})}}}};
+constexpr std::array<PairRule, 2> kAnyTwosShareTwo{
+    {{kTexts, {anyTwoOf(kGroupI)}}, {kTexts, {anyTwoOf(MaterialSet{"20g", "Q235-B,C", "35Mn"})}}}};
+constexpr std::array<PairRule, 2> kAnyTwosShareOne{
+    {{kTexts, {anyTwoOf(MaterialSet{"20g", "35Mn"})}},
+     {kTexts, {anyTwoOf(MaterialSet{"20g", "40Cr"})}}}};
+constexpr std::array<PairRule, 1> kCrossesShareOneSide{
+    {{kTexts, {cross(kGroupI, MaterialSet{"35Mn"}), cross(kGroupI, MaterialSet{"40Cr"})}}}};
+constexpr std::array<PairRule, 1> kAnyTwoTouchesOneSide{
+    {{kTexts,
+      {anyTwoOf(MaterialSet{"16MnR", "15MnVR"}),
+       cross(MaterialSet{"16MnR"}, MaterialSet{"40Cr"})}}}};
+
+using TableCheck = bool (*)(const RuleTable&) noexcept;
+struct CheckCase {
+    const char* name;
+    TableCheck check;
+    RuleTable table;
+    bool passes;
+};
+
+const std::array kCheckCases{
+    CheckCase{"cross pairs a material with itself",
+              checks::crossSidesAreDisjoint,
+              {kOnlyEmpty, kSelfPair},
+              false},
+    CheckCase{"two crosses meet with sides swapped",
+              checks::noPairNamedTwice,
+              {kOnlyEmpty, kCrossesMeetSwapped},
+              false},
+    CheckCase{"any-two meets a cross in one rule",
+              checks::noPairNamedTwice,
+              {kOnlyEmpty, kAnyTwoMeetsCross},
+              false},
+    CheckCase{"two any-twos share two materials",
+              checks::noPairNamedTwice,
+              {kOnlyEmpty, kAnyTwosShareTwo},
+              false},
+    CheckCase{"two any-twos share one material",
+              checks::noPairNamedTwice,
+              {kOnlyEmpty, kAnyTwosShareOne},
+              true},
+    CheckCase{"two crosses share one side",
+              checks::noPairNamedTwice,
+              {kOnlyEmpty, kCrossesShareOneSide},
+              true},
+    CheckCase{"any-two touches one side of a cross",
+              checks::noPairNamedTwice,
+              {kOnlyEmpty, kAnyTwoTouchesOneSide},
+              true},
+    CheckCase{"entry key twice", checks::singleKeysAreSound, {kTwice, {}}, false},
+    CheckCase{"entry key misspelt", checks::singleKeysAreSound, {kMisspelt, {}}, false},
+    CheckCase{"entry key hidden by a group key",
+              checks::singleKeysAreSound,
+              {kHiddenByGroupKey, {}},
+              false},
+    CheckCase{"group keys and the empty text", checks::singleKeysAreSound, {kGroupKeys, {}}, true},
+    CheckCase{"materials missing",
+              checks::everyMaterialOccurs,
+              {kOnlyEmpty, kCrossesShareOneSide},
+              false},
+};
+
 } // namespace
 
 class RuleTablesTest : public QObject {
@@ -111,6 +113,8 @@ class RuleTablesTest : public QObject {
 private slots:
     void pairsPerRow_data();
     void pairsPerRow();
+    void tableChecks_data();
+    void tableChecks();
 };
 
 // The number of pairs each row of each table answers, as the tables state them:
@@ -147,6 +151,19 @@ void RuleTablesTest::pairsPerRow() {
         }
     }
     QCOMPARE(counted, pairs);
+}
+
+void RuleTablesTest::tableChecks_data() {
+    QTest::addColumn<int>("which");
+    for (std::size_t i = 0; i < kCheckCases.size(); ++i) {
+        QTest::newRow(kCheckCases[i].name) << int(i);
+    }
+}
+
+void RuleTablesTest::tableChecks() {
+    QFETCH(int, which);
+    const CheckCase& c = kCheckCases[std::size_t(which)];
+    QCOMPARE(c.check(c.table), c.passes);
 }
 
 QTEST_GUILESS_MAIN(RuleTablesTest)

@@ -114,4 +114,11 @@ inline constexpr std::array<PairRule, 14> kGtawPairs{{
 
 inline constexpr RuleTable kGtaw{kGtawSingles, kGtawPairs};
 
+static_assert(checks::crossSidesAreDisjoint(kGtaw),
+              "a GTAW cross block pairs a material with itself");
+static_assert(checks::noPairNamedTwice(kGtaw), "a GTAW pair is named twice");
+static_assert(checks::singleKeysAreSound(kGtaw),
+              "a GTAW entry key is misspelt, hidden or repeated");
+static_assert(checks::everyMaterialOccurs(kGtaw), "a designation is missing from the GTAW table");
+
 } // namespace velmora::tables

@@ -117,4 +117,10 @@ inline constexpr std::array<PairRule, 8> kMagPairs{{
 
 inline constexpr RuleTable kMag{kMagSingles, kMagPairs};
 
+static_assert(checks::crossSidesAreDisjoint(kMag),
+              "a MAG cross block pairs a material with itself");
+static_assert(checks::noPairNamedTwice(kMag), "a MAG pair is named twice");
+static_assert(checks::singleKeysAreSound(kMag), "a MAG entry key is misspelt, hidden or repeated");
+static_assert(checks::everyMaterialOccurs(kMag), "a designation is missing from the MAG table");
+
 } // namespace velmora::tables

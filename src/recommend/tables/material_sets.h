@@ -10,8 +10,8 @@ namespace velmora::tables {
 inline constexpr MaterialSet kGroupI{"Q235-A(F)", "Q235-B,C", "10#,20#(管)", "20g"};
 // Material group "Ⅱ": the carbon-manganese and low-alloy pressure-vessel steels.
 inline constexpr MaterialSet kGroupII{"16Mn(Q345)", "16MnR", "15MnVR", "20MnMo"};
-// The two grades that share the group key "dhjg1" when chosen alone.
-inline constexpr MaterialSet k16Mn{"16Mn(Q345)", "16MnR"};
+// The 16Mn grades, which share the group key "dhjg1" when chosen alone.
+inline constexpr MaterialSet k16Mn = kDhjg1Members;
 // The five common austenitic stainless grades.
 inline constexpr MaterialSet kCommonStainless{"0Cr18Ni10Ti(321)", "0Cr18Ni9(304)",
                                               "00Cr19Ni10(304L)", "0Cr17Ni12Mo2(316)",

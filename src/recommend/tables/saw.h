@@ -113,4 +113,10 @@ inline constexpr std::array<PairRule, 6> kSawPairs{{
 
 inline constexpr RuleTable kSaw{kSawSingles, kSawPairs};
 
+static_assert(checks::crossSidesAreDisjoint(kSaw),
+              "a SAW cross block pairs a material with itself");
+static_assert(checks::noPairNamedTwice(kSaw), "a SAW pair is named twice");
+static_assert(checks::singleKeysAreSound(kSaw), "a SAW entry key is misspelt, hidden or repeated");
+static_assert(checks::everyMaterialOccurs(kSaw), "a designation is missing from the SAW table");
+
 } // namespace velmora::tables

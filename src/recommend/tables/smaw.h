@@ -135,4 +135,11 @@ inline constexpr std::array<PairRule, 24> kSmawPairs{{
 
 inline constexpr RuleTable kSmaw{kSmawSingles, kSmawPairs};
 
+static_assert(checks::crossSidesAreDisjoint(kSmaw),
+              "a SMAW cross block pairs a material with itself");
+static_assert(checks::noPairNamedTwice(kSmaw), "a SMAW pair is named twice");
+static_assert(checks::singleKeysAreSound(kSmaw),
+              "a SMAW entry key is misspelt, hidden or repeated");
+static_assert(checks::everyMaterialOccurs(kSmaw), "a designation is missing from the SMAW table");
+
 } // namespace velmora::tables
