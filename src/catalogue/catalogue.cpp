@@ -23,7 +23,8 @@ constexpr bool designationsAreUnique() {
 }
 
 // Each group's members are a run of the catalogue, in row order, and the runs tile
-// the catalogue up to 904L, which belongs to no frame.
+// the catalogue up to 904L, which is no group's member and is listed after the last
+// row of "TG".
 constexpr bool groupsTileTheCatalogue() {
     std::size_t next = 0;
     for (std::size_t g = 0; g < kGroups.size(); ++g) {
@@ -32,13 +33,15 @@ constexpr bool groupsTileTheCatalogue() {
         }
         int row = 1;
         for (const Material& m : members(kGroups[g])) {
-            if (m.group != kGroups[g].id || m.row != row++ || !m.inFrame) {
+            if (m.group != kGroups[g].id || m.row != row++) {
                 return false;
             }
         }
         next += kGroups[g].memberCount;
     }
-    return next == kMaterials.size() - 1 && !kMaterials.back().inFrame;
+    const Material& last = kMaterials.back();
+    return next == kMaterials.size() - 1 && last.group == GroupId::TG &&
+           last.row == static_cast<int>(group(GroupId::TG).memberCount) + 1;
 }
 
 static_assert(indexesRunInOrder());

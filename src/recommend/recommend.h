@@ -11,7 +11,9 @@ namespace velmora {
 
 enum class Process { Smaw, Mag, Gtaw, Saw };
 
-using Recommendation = std::array<std::string_view, 3>; // lblhtxh, lblhtph, lblqtlx
+// Classification (or wire brand for SAW), brand (or flux), shielding gas: each text
+// whole, prefix included, in the order they are shown.
+using Recommendation = std::array<std::string_view, 3>;
 struct NotFound {}; // a pair without a rule: the not-found notice
 struct NoEntry {};  // a single material without an entry
 using Outcome = std::variant<Recommendation, NotFound, NoEntry>;

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -21,7 +22,7 @@ namespace {
 
 namespace layout = main_layout;
 
-// About 76 characters: what the program is for, a request to report errors, and
+// 74 characters: what the program is for, a request to report errors, and
 // that the authors take no responsibility for what comes of its use.
 const QString kUsageNotice = QStringLiteral(
     "本软件仅供焊接从业人员学习和参考使用。软件中焊接材料的选用如有错误，敬请使用者及时与"
@@ -72,12 +73,10 @@ MainWindow::MainWindow(QWidget* parent)
     centreOnScreen(this);
 }
 
-MainWindow::~MainWindow() {
-    delete results_;
-}
+MainWindow::~MainWindow() = default;
 
 ResultsWindow* MainWindow::resultsWindow() const {
-    return results_;
+    return results_.get();
 }
 
 void MainWindow::buildCatalogue() {
@@ -91,25 +90,27 @@ void MainWindow::buildCatalogue() {
     for (GroupId id : layout::kFocusOrder) {
         const MaterialGroup& g = group(id);
         auto* frame = new QGroupBox(toQString(g.caption), this);
-        frame->setObjectName(toQString(g.frameName));
+        frame->setObjectName(layout::frameName(id));
         frame->setGeometry(px(layout::kGroupFrames[static_cast<std::size_t>(id)]));
 
         auto addBox = [&](const Material& m, QWidget* parentWidget) {
             auto* box = new QCheckBox(toQString(m.designation), parentWidget);
-            box->setObjectName(toQString(m.checkBoxName));
+            box->setObjectName(layout::checkBoxName(m));
             box->setGeometry(px(layout::checkBox(m)));
             connect(box, &QCheckBox::toggled, this,
                     [this, &m](bool ticked) { boxToggled(m, ticked); });
             boxes_[static_cast<std::size_t>(m.index - 1)] = box;
             chain(box);
+            return box;
         };
         for (const Material& m : members(g)) {
             addBox(m, frame);
         }
-        if (id == GroupId::TG) {
-            // 904L sits on the window in the sixth row of "TG", above the frame.
-            addBox(kMaterials.back(), this);
-            boxes_.back()->raise();
+        // 904L, after the last box of "TG" and over that frame.
+        for (const Material& m : kMaterials) {
+            if (m.group == id && layout::standsOnWindow(m)) {
+                addBox(m, this)->raise();
+            }
         }
     }
 }
@@ -137,8 +138,8 @@ void MainWindow::buildSideColumn() {
     clear->setGeometry(px(layout::kClearButton));
     connect(clear, &QPushButton::clicked, this, &MainWindow::clearSelection);
 
-    auto* chosen = new QGroupBox(toQString(kSelectionFrameCaption), this);
-    chosen->setObjectName(toQString(kSelectionFrameName));
+    auto* chosen = new QGroupBox(QStringLiteral("已选材料"), this);
+    chosen->setObjectName(QStringLiteral("Frame15"));
     chosen->setGeometry(px(layout::kSelectionFrame));
     slot1_ = slotLabel(chosen, "lblcl1", layout::kSlot1);
     slot2_ = slotLabel(chosen, "lblcl2", layout::kSlot2);
@@ -148,9 +149,15 @@ void MainWindow::buildSideColumn() {
     confirm->setGeometry(px(layout::kConfirmButton));
     connect(confirm, &QPushButton::clicked, this, &MainWindow::confirmSelection);
 
-    setTabOrder(boxes_.back(), boxes_[40]); // 904L, then "ZG"
-    setTabOrder(boxes_[41], clear);
+    // After 904L, the last box of "TG", come "ZG" and then the buttons.
+    const auto zg = members(group(GroupId::ZG));
+    setTabOrder(boxOf(kMaterials.back()), boxOf(zg.front()));
+    setTabOrder(boxOf(zg.back()), clear);
     setTabOrder(clear, confirm);
+}
+
+QCheckBox* MainWindow::boxOf(const Material& m) const {
+    return boxes_[static_cast<std::size_t>(m.index - 1)];
 }
 
 void MainWindow::boxToggled(const Material& material, bool ticked) {
@@ -161,7 +168,10 @@ void MainWindow::boxToggled(const Material& material, bool ticked) {
     }
     const auto result = model_.tick(material);
     if (const auto* refused = std::get_if<SelectionModel::Refused>(&result)) {
-        showNotice(this, refused->notice); // the box shows ticked until OK
+        // The box shows ticked until OK, then goes back to what the model says.
+        connect(openNotice(this, refused->notice), &QDialog::finished, this,
+                &MainWindow::showModel);
+        return;
     }
     showModel();
 }
@@ -174,7 +184,7 @@ void MainWindow::clearSelection() {
 void MainWindow::confirmSelection() {
     const auto result = model_.confirm();
     if (const auto* notice = std::get_if<Notice>(&result)) {
-        showNotice(this, *notice);
+        openNotice(this, *notice);
         return;
     }
     openResults(
@@ -184,8 +194,8 @@ void MainWindow::confirmSelection() {
 void MainWindow::openResults(const QString& materialsLine) {
     hide();
     if (results_ == nullptr) {
-        results_ = new ResultsWindow(model_);
-        connect(results_, &ResultsWindow::closed, this, &QWidget::show);
+        results_ = std::make_unique<ResultsWindow>(model_);
+        connect(results_.get(), &ResultsWindow::closed, this, &QWidget::show);
     }
     results_->open(materialsLine);
     emit resultsOpened(materialsLine);
@@ -195,7 +205,7 @@ void MainWindow::openResults(const QString& materialsLine) {
 // done what the change would ask of it.
 void MainWindow::showModel() {
     for (const Material& m : kMaterials) {
-        QCheckBox* box = boxes_[static_cast<std::size_t>(m.index - 1)];
+        QCheckBox* box = boxOf(m);
         const QSignalBlocker blocker(box);
         box->setChecked(model_.isTicked(m));
     }

@@ -10,10 +10,10 @@
 #include "catalogue/catalogue.h"
 #include "selection/selection_model.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -29,8 +29,8 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    const SelectionModel& selection() const noexcept { return model_; }
-    // The open results window, if any.
+    // The results window: made by the first confirm, then hidden and reused by every
+    // later one; null before that.
     ResultsWindow* resultsWindow() const;
 
 signals:
@@ -40,6 +40,7 @@ signals:
 private:
     void buildCatalogue();
     void buildSideColumn();
+    QCheckBox* boxOf(const Material& m) const;
     void boxToggled(const Material& material, bool ticked);
     void clearSelection();
     void confirmSelection();
@@ -53,7 +54,7 @@ private:
     QLabel* slot2_ = nullptr;
     QLabel* clock_ = nullptr;
     QTimer* clockTimer_ = nullptr;
-    QPointer<ResultsWindow> results_;
+    std::unique_ptr<ResultsWindow> results_; // after model_, which it reads
 };
 
 } // namespace velmora::ui

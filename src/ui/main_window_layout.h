@@ -1,10 +1,12 @@
 #pragma once
 
 // Where everything stands on the main window, in twips, relative to the client area
-// or, for a check box, to its frame.
+// or, for a check box, to its frame; and the names the form's controls have always had.
 
 #include "catalogue/catalogue.h"
 #include "ui/twips.h"
+
+#include <QString>
 
 #include <array>
 
@@ -44,11 +46,28 @@ inline constexpr std::array<int, kMaterialCount> kCheckBoxWidths{
 
 inline constexpr int kCheckBoxHeight = 330;
 
-// Relative to the frame; for 904L, which stands on the window as the sixth row of
-// "TG", relative to the client area.
+// The check boxes are chk1 to chk43 by catalogue index, except that Chk11 and Chk12
+// have always been capitalised.
+inline QString checkBoxName(const Material& m) {
+    const bool capitalised = m.index == 11 || m.index == 12;
+    return (capitalised ? QStringLiteral("Chk") : QStringLiteral("chk")) + QString::number(m.index);
+}
+
+// The frames of the groups are Frame1 to Frame14 in group order; Frame15 holds the slots.
+inline QString frameName(GroupId id) {
+    return QStringLiteral("Frame") + QString::number(static_cast<std::size_t>(id) + 1);
+}
+
+// 904L, listed with "TG" after its members, stands on the window itself in the sixth
+// row of that frame's area, above the frame; every other box stands in its group's frame.
+constexpr bool standsOnWindow(const Material& m) {
+    return m.row > static_cast<int>(group(m.group).memberCount);
+}
+
+// Relative to the frame; for a box that stands on the window, relative to the client area.
 constexpr TwipsRect checkBox(const Material& m) {
     const int width = kCheckBoxWidths[static_cast<std::size_t>(m.index - 1)];
-    if (!m.inFrame) {
+    if (standsOnWindow(m)) {
         return {4440, 6000, width, kCheckBoxHeight};
     }
     if (m.group == GroupId::I || m.group == GroupId::II) {

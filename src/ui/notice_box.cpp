@@ -7,11 +7,13 @@
 
 namespace velmora::ui {
 
-void showNotice(QWidget* owner, const Notice& notice) {
-    QMessageBox box(QMessageBox::NoIcon, toQString(notice.title), toQString(notice.text),
-                    QMessageBox::Ok, owner);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    box.exec();
+QMessageBox* openNotice(QWidget* owner, const Notice& notice) {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, toQString(notice.title),
+                                toQString(notice.text), QMessageBox::Ok, owner);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    QObject::connect(box, &QDialog::finished, box, &QObject::deleteLater);
+    box->open();
+    return box;
 }
 
 } // namespace velmora::ui

@@ -2,12 +2,14 @@
 
 #include "selection/notice.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace velmora::ui {
 
-// Shows the notice as a modal message box owned by `owner`: no icon, one button
-// that reads "确定". Returns when the user has pressed it.
-void showNotice(QWidget* owner, const Notice& notice);
+// Opens the notice as a message box modal to `owner`: no icon, one button that reads
+// "确定". Returns at once, without an event loop of its own; whatever waits for OK
+// connects to the box's finished(), after which the box deletes itself.
+QMessageBox* openNotice(QWidget* owner, const Notice& notice);
 
 } // namespace velmora::ui

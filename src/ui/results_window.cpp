@@ -27,6 +27,12 @@ inline constexpr int kBorders = 2 * 45;
 inline constexpr int kOutputMargin = 120;
 inline constexpr qreal kLabelPoints = 12.0;
 
+// The labels that size themselves to their text, as laid out.
+inline constexpr TwipsRect kMaterialsRect{1320, 150, 4620, 300};       // lblcl
+inline constexpr TwipsRect kClassificationRect{1320, 1440, 4560, 240}; // lblhtxh
+inline constexpr TwipsRect kBrandRect{1320, 1920, 120, 240};           // lblhtph
+inline constexpr TwipsRect kGasRect{1320, 2445, 120, 240};             // lblqtlx
+
 struct ProcessButton {
     const char* name;
     const char* caption;
@@ -72,12 +78,11 @@ ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Velmora结果"));
     setWindowIcon(appIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
     setFont(songFont(kWindowFontPoints));
     setFixedSize(px(kClientWidth), px(kClientHeight));
 
     materialsHeading_ = label(this, "Label2", QStringLiteral("已选材料"), {120, 165, 1125, 450});
-    materials_ = outputLabel(this, "lblcl", {1320, 150, 4620, 300});
+    materials_ = outputLabel(this, "lblcl", kMaterialsRect);
     materials_->setFrameStyle(QFrame::Box | QFrame::Plain);
     materials_->setLineWidth(1);
 
@@ -96,14 +101,24 @@ ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
     line->setFrameShadow(QFrame::Plain);
     line->setGeometry(0, px(1200), px(11640), 1);
 
-    classification_ = outputLabel(this, "lblhtxh", {1320, 1440, 4560, 240});
+    classification_ = outputLabel(this, "lblhtxh", kClassificationRect);
     label(this, "Label3", QStringLiteral("焊接材料"), {120, 1680, 960, 450});
-    brand_ = outputLabel(this, "lblhtph", {1320, 1920, 120, 240});
+    brand_ = outputLabel(this, "lblhtph", kBrandRect);
     label(this, "Label4", QStringLiteral("选择结果"), {120, 2160, 960, 330});
-    gas_ = outputLabel(this, "lblqtlx", {1320, 2445, 120, 240});
+    gas_ = outputLabel(this, "lblqtlx", kGasRect);
 }
 
 void ResultsWindow::open(const QString& materialsLine) {
+    // The window is used again and again: each visit starts from the laid-out form,
+    // with no field written and no control holding the focus.
+    setFixedSize(px(kClientWidth), px(kClientHeight));
+    materials_->setGeometry(px(kMaterialsRect));
+    classification_->setGeometry(px(kClassificationRect));
+    brand_->setGeometry(px(kBrandRect));
+    gas_->setGeometry(px(kGasRect));
+    if (QWidget* focused = focusWidget()) {
+        focused->clearFocus();
+    }
     centreOnScreen(this);
     show();
     setTextAndFit(materials_, materialsLine);
@@ -125,9 +140,9 @@ void ResultsWindow::runProcess(Process process) {
     if (const auto* texts = std::get_if<Recommendation>(&outcome)) {
         write(*texts);
     } else if (std::holds_alternative<NotFound>(outcome)) {
-        showNotice(this, kNotFoundNotice);
+        openNotice(this, kNotFoundNotice);
     } else {
-        showNotice(this, kNoEntryNotice);
+        openNotice(this, kNoEntryNotice);
     }
 }
 

@@ -4,7 +4,8 @@
 // the three output fields.
 //
 // process button → recommend(process, slot 1, slot 2) → three texts written, or a
-// notice. Closing empties the window and hands control back to the main window.
+// notice. Closing empties the window, hides it and hands control back to the main
+// window, which keeps this one window and opens it again for the next visit.
 
 #include "recommend/recommend.h"
 
@@ -21,7 +22,7 @@ namespace velmora::ui {
 class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
-    // Reads the slots of `selection` at every button press; deletes itself on close.
+    // Reads the slots of `selection` at every button press.
     explicit ResultsWindow(const SelectionModel& selection, QWidget* parent = nullptr);
 
     // Shows the window centred at its laid-out size, writes the materials line and

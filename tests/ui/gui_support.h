@@ -6,46 +6,39 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
-#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
-#include <QTimer>
 
 #include <optional>
 
-// Waits (inside the event loop the box runs) until a modal message box is up,
-// records what it showed and presses its first button. Arm it before the action
-// that raises the box; afterwards `seen` tells whether one came.
-class NoticeCatcher : public QObject {
-public:
-    struct Seen {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon;
-        QStringList buttons;
-        QWidget* owner;
-    };
-
-    NoticeCatcher() { poll(); }
-
-    std::optional<Seen> seen;
-
-private:
-    void poll() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible()) {
-            QTimer::singleShot(0, this, [this] { poll(); });
-            return;
-        }
-        Seen s{box->windowTitle(), box->text(), box->icon(), {}, box->parentWidget()};
-        for (QAbstractButton* b : box->buttons()) {
-            s.buttons << b->text();
-        }
-        seen = s;
-        box->buttons().constFirst()->click();
-    }
+// What a notice showed.
+struct SeenNotice {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+    QStringList buttons;
+    QWidget* owner;
 };
+
+// Notices open without an event loop of their own, so the box an action raised is up
+// when the action returns. Records what it shows and presses its first button (the
+// operation waiting for OK then goes on); nothing when no box is up.
+inline std::optional<SeenNotice> answerNotice() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) {
+        return std::nullopt;
+    }
+    SeenNotice seen{box->windowTitle(), box->text(), box->icon(), {}, box->parentWidget()};
+    for (QAbstractButton* b : box->buttons()) {
+        seen.buttons << b->text();
+    }
+    box->buttons().constFirst()->click();
+    // The box deletes itself when the event loop comes round, which a test does not
+    // run between its steps; without this, thousands of hidden boxes pile up.
+    QCoreApplication::sendPostedEvents(box, QEvent::DeferredDelete);
+    return seen;
+}
 
 // A check box takes clicks on its indicator; click the middle of it.
 inline void clickIndicator(QCheckBox* box) {

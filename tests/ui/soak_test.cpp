@@ -2,6 +2,7 @@
 #include "gui_support.h"
 #include "text_support.h"
 #include "ui/main_window.h"
+#include "ui/main_window_layout.h"
 #include "ui/results_window.h"
 
 #include <QLabel>
@@ -57,8 +58,8 @@ void SoakTest::fiveHundredRounds() {
         while (b == a) {
             b = pick(random);
         }
-        const QString first = toQString(velmora::kMaterials[a].checkBoxName);
-        const QString second = toQString(velmora::kMaterials[b].checkBoxName);
+        const QString first = velmora::ui::main_layout::checkBoxName(velmora::kMaterials[a]);
+        const QString second = velmora::ui::main_layout::checkBoxName(velmora::kMaterials[b]);
         clickIndicator(child<QCheckBox>(main, first));
         clickIndicator(child<QCheckBox>(main, second));
         QTest::mouseClick(confirm, Qt::LeftButton);
@@ -70,20 +71,17 @@ void SoakTest::fiveHundredRounds() {
                  toQString(velmora::kMaterials[a].designation) + "    " +
                      toQString(velmora::kMaterials[b].designation));
         for (const char* button : {"CommandSMAW", "CommandMAG", "CommandGTAW", "CommandSAW"}) {
-            NoticeCatcher catcher;
             QTest::mouseClick(child<QPushButton>(*results, button), Qt::LeftButton);
-            notices += catcher.seen ? 1 : 0;
+            notices += answerNotice() ? 1 : 0;
         }
         maxResultsWindows = std::max(maxResultsWindows, resultsWindows());
         results->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(results.isNull());
         QCOMPARE(visibleTopLevels(), 1);
         QVERIFY(main.isVisible());
     }
     QCOMPARE(maxResultsWindows, 1);
     QVERIFY(notices > 0);
-    QCOMPARE(resultsWindows(), 0);
+    QCOMPARE(resultsWindows(), 1);
 
     // The selection and the clock still work.
     QTest::mouseClick(clear, Qt::LeftButton);
