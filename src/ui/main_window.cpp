@@ -7,6 +7,7 @@
 #include "ui/notice_box.h"
 #include "ui/results_window.h"
 #include "ui/song_font.h"
+#include "ui/usage_notice.h"
 #include "ui/window_placement.h"
 
 #include <QCheckBox>
@@ -22,11 +23,6 @@ namespace {
 
 namespace layout = main_layout;
 
-// 74 characters: what the program is for, a request to report errors, and
-// that the authors take no responsibility for what comes of its use.
-const QString kUsageNotice = QStringLiteral(
-    "本软件仅供焊接从业人员学习和参考使用。软件中焊接材料的选用如有错误，敬请使用者及时与"
-    "作者联系，以便修正。因使用本软件而产生的一切问题，作者概不负责。");
 const QString kCredits = QStringLiteral("Velmora 项目组");
 
 QLabel* headingLabel(QWidget* parent, const char* name, const QString& text, TwipsRect where) {
@@ -124,7 +120,7 @@ void MainWindow::buildSideColumn() {
 
     headingLabel(this, "Label6", QStringLiteral("软件说明"), layout::kAboutHeading);
 
-    auto* notice = new QLabel(kUsageNotice, this);
+    auto* notice = new QLabel(usageNotice(), this);
     notice->setObjectName(QStringLiteral("Label1"));
     notice->setGeometry(px(layout::kUsageNotice));
     notice->setWordWrap(true);

@@ -1,0 +1,119 @@
+#include "catalogue/material_names.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
+namespace velmora {
+namespace {
+
+constexpr char lower(char c) noexcept {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+constexpr bool sameIgnoringCase(std::string_view a, std::string_view b) noexcept {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lower(x) == lower(y); });
+}
+
+// So that a name in the wrong letter case can only mean one material.
+constexpr bool unambiguousIgnoringCase() {
+    for (std::size_t i = 0; i < kMaterials.size(); ++i) {
+        for (std::size_t j = i + 1; j < kMaterials.size(); ++j) {
+            if (sameIgnoringCase(kMaterials[i].designation, kMaterials[j].designation)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(unambiguousIgnoringCase());
+
+// The text in a designation's brackets: "316L" of "00Cr17Ni14Mo2(316L)".
+constexpr std::string_view bracketed(std::string_view designation) noexcept {
+    const std::size_t open = designation.find('(');
+    if (open == std::string_view::npos || designation.back() != ')') {
+        return {};
+    }
+    return designation.substr(open + 1, designation.size() - open - 2);
+}
+
+// A UNS number is also written without its "UNS ".
+constexpr std::string_view withoutUnsPrefix(std::string_view grade) noexcept {
+    constexpr std::string_view kUns = "UNS ";
+    return grade.starts_with(kUns) ? grade.substr(kUns.size()) : std::string_view{};
+}
+
+bool namesGrade(const Material& m, std::string_view typed) {
+    const std::string_view grade = bracketed(m.designation);
+    const std::string_view number = withoutUnsPrefix(grade);
+    return (!grade.empty() && sameIgnoringCase(grade, typed)) ||
+           (!number.empty() && sameIgnoringCase(number, typed));
+}
+
+// Edits (insert, delete, replace a byte, letter case ignored) that turn a into b.
+// Only b is short (a designation), so one row of b's length is all the memory used.
+std::size_t editDistance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j < row.size(); ++j) {
+        row[j] = j;
+    }
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            const std::size_t replace = diagonal + (lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1);
+            row[j] = std::min({above + 1, row[j - 1] + 1, replace});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+std::vector<const Material*> closest(std::string_view typed) {
+    std::vector<std::pair<std::size_t, const Material*>> ranked;
+    for (const Material& m : kMaterials) {
+        std::size_t d = editDistance(typed, m.designation);
+        if (const std::string_view grade = bracketed(m.designation); !grade.empty()) {
+            d = std::min(d, editDistance(typed, grade));
+        }
+        ranked.emplace_back(d, &m);
+    }
+    // Ties keep catalogue order.
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::vector<const Material*> nearest;
+    for (std::size_t i = 0; i < 3; ++i) {
+        nearest.push_back(ranked[i].second);
+    }
+    return nearest;
+}
+
+} // namespace
+
+NameLookup lookUpMaterialName(std::string_view typed) {
+    if (const Material* exact = findMaterial(typed)) {
+        return {exact, {}};
+    }
+    for (const Material& m : kMaterials) {
+        if (sameIgnoringCase(m.designation, typed)) {
+            return {&m, {}};
+        }
+    }
+    std::vector<const Material*> byGrade;
+    for (const Material& m : kMaterials) {
+        if (namesGrade(m, typed)) {
+            byGrade.push_back(&m);
+        }
+    }
+    if (byGrade.size() == 1) {
+        return {byGrade.front(), {}};
+    }
+    if (!byGrade.empty()) {
+        return {nullptr, std::move(byGrade), true};
+    }
+    return {nullptr, closest(typed)};
+}
+
+} // namespace velmora

@@ -1,0 +1,359 @@
+// velmora-cli: the answers of the results window on a command line, from the same
+// core and tables.
+//
+//   velmora-cli answer [--process P] [--format text|json] MATERIAL [MATERIAL]
+//   velmora-cli materials [--format text|json]
+//   velmora-cli table [--format tsv|csv|json]
+//   velmora-cli sheet --output FILE.pdf MATERIAL [MATERIAL]
+//
+// Exit status: 0 done (with --process: an answer given), 1 the process has no rule
+// for the materials, 2 misuse, 3 the output could not be written.
+
+#include "catalogue/material_names.h"
+#include "cli/answer_export.h"
+#include "recommend/processes.h"
+#include "ui/answer_sheet.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
+namespace {
+
+using namespace velmora;
+
+enum Status { kDone = 0, kNoRule = 1, kMisuse = 2, kWriteFailed = 3 };
+
+constexpr const char* kUsage[] = {
+    "用法：velmora-cli answer [--process smaw|mag|gtaw|saw] [--format text|json] MATERIAL "
+    "[MATERIAL]",
+    "用法：velmora-cli materials [--format text|json]",
+    "用法：velmora-cli table [--format tsv|csv|json]",
+    "用法：velmora-cli sheet --output FILE.pdf MATERIAL [MATERIAL]",
+    "用法：velmora-cli answer|materials|table|sheet [选项] [MATERIAL [MATERIAL]]"
+    "（velmora-cli --help 查看说明）",
+};
+enum Command { kAnswer, kMaterials, kTable, kSheet, kNone };
+constexpr const char* kCommandNames[] = {"answer", "materials", "table", "sheet"};
+
+bool writeAll(std::FILE* stream, const QByteArray& bytes) {
+    const auto size = static_cast<std::size_t>(bytes.size());
+    return std::fwrite(bytes.constData(), 1, size, stream) == size && std::fflush(stream) == 0;
+}
+
+void sayLine(const QString& line) {
+    writeAll(stderr, (line + QLatin1Char('\n')).toUtf8());
+}
+
+int misuse(Command command, const QString& reason = {}) {
+    if (!reason.isEmpty()) {
+        sayLine(reason);
+    }
+    sayLine(QString::fromUtf8(kUsage[command]));
+    return kMisuse;
+}
+
+int print(const QByteArray& bytes, int status = kDone) {
+    if (!writeAll(stdout, bytes)) {
+        sayLine(QStringLiteral("无法写出结果"));
+        return kWriteFailed;
+    }
+    return status;
+}
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
+
+QString quoted(std::span<const Material* const> materials) {
+    QStringList names;
+    for (const Material* m : materials) {
+        names << QStringLiteral("“%1”").arg(qs(m->designation));
+    }
+    return names.join(QStringLiteral("、"));
+}
+
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption help{{"h", "help"}, QStringLiteral("显示本说明。")};
+    QCommandLineOption version{{"v", "version"}, QStringLiteral("显示版本。")};
+    QCommandLineOption process{{"p", "process"},
+                               QStringLiteral("answer：只回答这一种焊接方法（smaw、mag、gtaw、"
+                                              "saw）；不给出时四种方法按按钮顺序全部回答。"),
+                               QStringLiteral("process")};
+    QCommandLineOption format{{"f", "format"},
+                              QStringLiteral("输出格式：answer 与 materials 为 text（默认）或 "
+                                             "json；table 为 tsv（默认）、csv 或 json。"),
+                              QStringLiteral("format")};
+    QCommandLineOption output{
+        {"o", "output"}, QStringLiteral("sheet：写出的 PDF 文件。"), QStringLiteral("file")};
+
+    Parser() {
+        parser.setApplicationDescription(QStringLiteral(
+            "Velmora 焊材选用的命令行版本，答案与窗口相同。\n\n"
+            "  answer     给出一种或两种材料的推荐焊材\n"
+            "  materials  列出 43 种材料及其类别\n"
+            "  table      列出程序能给出的全部答案\n"
+            "  sheet      把焊材选用单写成 PDF\n\n"
+            "材料可写全称（不区分大小写），或写括号中的牌号，如 316L、N08367。\n"
+            "退出状态：0 完成，1 该焊接方法没有这两种材料的规则，2 用法错误，3 无法写出结果。"));
+        parser.addOptions({help, version, process, format, output});
+        parser.addPositionalArgument(QStringLiteral("command"),
+                                     QStringLiteral("answer、materials、table 或 sheet"));
+        parser.addPositionalArgument(QStringLiteral("materials"), QStringLiteral("一种或两种材料"),
+                                     QStringLiteral("[MATERIAL [MATERIAL]]"));
+    }
+
+    Command command() const {
+        const QStringList positional = parser.positionalArguments();
+        for (int c = kAnswer; c < kNone; ++c) {
+            if (!positional.isEmpty() && positional.front() == QLatin1String(kCommandNames[c])) {
+                return static_cast<Command>(c);
+            }
+        }
+        return kNone;
+    }
+};
+
+// The one or two materials of `answer` and `sheet`, or the exit status of a misuse.
+struct Materials {
+    std::string_view first;
+    std::string_view second;
+};
+
+std::variant<Materials, int> materialsFrom(Command command, const QStringList& names) {
+    if (names.isEmpty() || names.size() > 2) {
+        return misuse(command, names.isEmpty() ? QStringLiteral("请给出一种或两种材料")
+                                               : QStringLiteral("最多两种材料"));
+    }
+    std::array<const Material*, 2> found{};
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const NameLookup lookup = lookUpMaterialName(utf8(names[i]));
+        if (lookup.material == nullptr) {
+            sayLine(lookup.ambiguous ? QStringLiteral("“%1”可指多种材料：%2")
+                                           .arg(names[i], quoted(lookup.candidates))
+                                     : QStringLiteral("没有名为“%1”的材料，最接近的是：%2")
+                                           .arg(names[i], quoted(lookup.candidates)));
+            return kMisuse;
+        }
+        found[static_cast<std::size_t>(i)] = lookup.material;
+    }
+    if (found[0] == found[1]) {
+        sayLine(QStringLiteral("两种材料不能相同"));
+        return kMisuse;
+    }
+    return Materials{found[0]->designation,
+                     found[1] != nullptr ? found[1]->designation : std::string_view{}};
+}
+
+int answer(const Parser& p) {
+    std::vector<Process> processes;
+    if (p.parser.isSet(p.process)) {
+        const QString wanted = p.parser.value(p.process);
+        for (const ProcessName& name : kProcessNames) {
+            if (wanted == qs(name.key)) {
+                processes.push_back(name.process);
+            }
+        }
+        if (processes.empty()) {
+            return misuse(kAnswer, QStringLiteral("未知的焊接方法：%1").arg(wanted));
+        }
+    } else {
+        for (const ProcessName& name : kProcessNames) {
+            processes.push_back(name.process);
+        }
+    }
+    const QString format = p.parser.value(p.format);
+    if (format != QLatin1String("text") && format != QLatin1String("json") && !format.isEmpty()) {
+        return misuse(kAnswer, QStringLiteral("未知的输出格式：%1").arg(format));
+    }
+    const auto chosen = materialsFrom(kAnswer, p.parser.positionalArguments().mid(1));
+    if (const int* status = std::get_if<int>(&chosen)) {
+        return *status;
+    }
+    const auto [first, second] = std::get<Materials>(chosen);
+    std::vector<cli::Answer> answers;
+    for (Process process : processes) {
+        answers.push_back(cli::answerFor(process, first, second));
+    }
+    // Only a question about one process can go unanswered.
+    const bool unanswered =
+        p.parser.isSet(p.process) && !std::holds_alternative<Recommendation>(answers[0].outcome);
+    return print(format == QLatin1String("json") ? cli::asJson(answers) : cli::asText(answers),
+                 unanswered ? kNoRule : kDone);
+}
+
+int materials(const Parser& p) {
+    if (p.parser.positionalArguments().size() > 1) {
+        return misuse(kMaterials);
+    }
+    const QString format = p.parser.value(p.format);
+    if (format.isEmpty() || format == QLatin1String("text")) {
+        return print(cli::materialsAsText());
+    }
+    if (format == QLatin1String("json")) {
+        return print(cli::materialsAsJson());
+    }
+    return misuse(kMaterials, QStringLiteral("未知的输出格式：%1").arg(format));
+}
+
+int table(const Parser& p) {
+    if (p.parser.positionalArguments().size() > 1) {
+        return misuse(kTable);
+    }
+    const QString format = p.parser.value(p.format);
+    const std::vector<cli::Answer> all = cli::everyAnswer();
+    if (format.isEmpty() || format == QLatin1String("tsv")) {
+        std::string problem;
+        const QByteArray tsv = cli::asTsv(all, &problem);
+        if (tsv.isEmpty()) {
+            sayLine(QStringLiteral("规则文本含有制表符或换行，不能写成 TSV：%1").arg(qs(problem)));
+            return kWriteFailed;
+        }
+        return print(tsv);
+    }
+    if (format == QLatin1String("csv")) {
+        return print(cli::asCsv(all));
+    }
+    if (format == QLatin1String("json")) {
+        return print(cli::asJson(all));
+    }
+    return misuse(kTable, QStringLiteral("未知的输出格式：%1").arg(format));
+}
+
+int sheet(const Parser& p) {
+    const QString file = p.parser.value(p.output);
+    if (file.isEmpty()) {
+        return misuse(kSheet, QStringLiteral("请用 --output 给出 PDF 文件"));
+    }
+    const auto chosen = materialsFrom(kSheet, p.parser.positionalArguments().mid(1));
+    if (const int* status = std::get_if<int>(&chosen)) {
+        return *status;
+    }
+    const auto [first, second] = std::get<Materials>(chosen);
+    QString error;
+    if (!ui::saveAnswerSheetPdf(
+            file, ui::answerSheetFor(first, second, QDateTime::currentDateTime()), &error)) {
+        sayLine(error);
+        return kWriteFailed;
+    }
+    return kDone;
+}
+
+// Options a command does not take are a misuse, as is an option given twice.
+bool optionsFit(const Parser& p, Command command) {
+    const std::vector<const QCommandLineOption*> allowed =
+        [&]() -> std::vector<const QCommandLineOption*> {
+        switch (command) {
+        case kAnswer:
+            return {&p.process, &p.format};
+        case kMaterials:
+        case kTable:
+            return {&p.format};
+        case kSheet:
+            return {&p.output};
+        case kNone:
+            break;
+        }
+        return {};
+    }();
+    for (const QCommandLineOption* option : {&p.process, &p.format, &p.output}) {
+        const qsizetype given = p.parser.values(*option).size();
+        const bool takes = std::find(allowed.begin(), allowed.end(), option) != allowed.end();
+        if (given > 1 || (given == 1 && !takes)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int run(const QStringList& arguments) {
+    Parser p;
+    if (!p.parser.parse(arguments)) {
+        QStringList unknown = p.parser.unknownOptionNames();
+        for (QString& name : unknown) {
+            name.prepend(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"));
+        }
+        return misuse(p.command(), unknown.isEmpty()
+                                       ? p.parser.errorText()
+                                       : QStringLiteral("未知选项：%1").arg(unknown.join(' ')));
+    }
+    if (p.parser.isSet(p.help)) {
+        return print(p.parser.helpText().toUtf8());
+    }
+    if (p.parser.isSet(p.version)) {
+        return print(QStringLiteral("velmora-cli %1\n")
+                         .arg(QCoreApplication::applicationVersion())
+                         .toUtf8());
+    }
+    const Command command = p.command();
+    if (command == kNone) {
+        const QStringList positional = p.parser.positionalArguments();
+        return misuse(kNone, positional.isEmpty()
+                                 ? QString()
+                                 : QStringLiteral("未知命令：%1").arg(positional.front()));
+    }
+    if (!optionsFit(p, command)) {
+        return misuse(command);
+    }
+    switch (command) {
+    case kAnswer:
+        return answer(p);
+    case kMaterials:
+        return materials(p);
+    case kTable:
+        return table(p);
+    case kSheet:
+    case kNone:
+        break;
+    }
+    return sheet(p);
+}
+
+// Only `sheet` draws, and it needs no display.
+bool wantsSheet(int argc, char* argv[]) {
+    Parser p;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return p.parser.parse(arguments) && p.command() == kSheet;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+#ifdef _WIN32
+    // UTF-8 out, byte for byte: no CRLF translation, and a console that shows it.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    SetConsoleOutputCP(CP_UTF8);
+#endif
+    QCoreApplication::setApplicationName(QStringLiteral("velmora-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    if (wantsSheet(argc, argv)) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        const QGuiApplication app(argc, argv);
+        return run(QCoreApplication::arguments());
+    }
+    const QCoreApplication app(argc, argv);
+    return run(QCoreApplication::arguments());
+}

@@ -1,0 +1,191 @@
+#include "ui/answer_sheet.h"
+
+#include "recommend/processes.h"
+#include "ui/song_font.h"
+#include "ui/usage_notice.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace velmora::ui {
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr qreal kTitlePoints = 18.0;
+constexpr qreal kBodyPoints = 11.0;
+constexpr qreal kNoticePoints = 9.0;
+constexpr qreal kMarginMm = 20.0;
+
+// Millimetres to the painter's device units.
+class Ruler {
+public:
+    explicit Ruler(const QPainter& painter)
+        : perMm_(painter.device()->logicalDpiY() / 25.4) {}
+    qreal operator()(qreal mm) const { return mm * perMm_; }
+
+private:
+    qreal perMm_;
+};
+
+// Draws `text` wrapped into the width of `box` from its top; returns the height used.
+qreal drawWrapped(QPainter& painter, const QRectF& box, const QString& text, int flags) {
+    const QRectF needed = painter.boundingRect(box, flags | Qt::TextWordWrap, text);
+    painter.drawText(QRectF(box.topLeft(), QSizeF(box.width(), needed.height())),
+                     flags | Qt::TextWordWrap, text);
+    return needed.height();
+}
+
+} // namespace
+
+AnswerSheet answerSheetFor(std::string_view material1, std::string_view material2,
+                           const QDateTime& when) {
+    AnswerSheet sheet;
+    sheet.when = when;
+    for (std::string_view m : {material1, material2}) {
+        if (!m.empty()) {
+            sheet.materials << qs(m);
+        }
+    }
+    for (const ProcessName& p : kProcessNames) {
+        AnswerSheet::Row& row = sheet.rows[static_cast<std::size_t>(p.process)];
+        row.process = qs(p.caption);
+        const Outcome outcome = recommend(p.process, material1, material2);
+        if (const auto* texts = std::get_if<Recommendation>(&outcome)) {
+            for (std::string_view text : *texts) {
+                row.texts << qs(text);
+            }
+        }
+    }
+    return sheet;
+}
+
+void paintAnswerSheet(QPainter& painter, const QRectF& area, const AnswerSheet& sheet) {
+    const Ruler mm(painter);
+    painter.save();
+    painter.setPen(QPen(Qt::black, mm(0.3)));
+    qreal y = area.top();
+
+    painter.setFont(songFont(kTitlePoints, true));
+    y += drawWrapped(painter, QRectF(area.left(), y, area.width(), 0), QStringLiteral("焊材选用单"),
+                     Qt::AlignHCenter | Qt::AlignTop);
+    y += mm(10);
+
+    painter.setFont(songFont(kBodyPoints));
+    QStringList heading{QStringLiteral("日期：") +
+                        sheet.when.toString(QStringLiteral("yyyy-MM-dd HH:mm"))};
+    if (sheet.materials.size() == 1) {
+        heading << QStringLiteral("材料：") + sheet.materials.front();
+    } else {
+        for (qsizetype i = 0; i < sheet.materials.size(); ++i) {
+            heading << QStringLiteral("材料 %1：%2").arg(i + 1).arg(sheet.materials[i]);
+        }
+    }
+    for (const QString& line : heading) {
+        y += drawWrapped(painter, QRectF(area.left(), y, area.width(), 0), line, Qt::AlignLeft);
+        y += mm(2);
+    }
+    y += mm(4);
+
+    // Two columns: the process, then its three texts one under the other.
+    const qreal pad = mm(2.5);
+    const qreal split = area.left() + mm(45);
+    const auto drawRow = [&](const QString& left, const QString& right, bool bold) {
+        QFont font = songFont(kBodyPoints, bold);
+        painter.setFont(font);
+        const QRectF leftBox(area.left() + pad, y + pad, split - area.left() - 2 * pad, 0);
+        const QRectF rightBox(split + pad, y + pad, area.right() - split - 2 * pad, 0);
+        const qreal height = std::max(drawWrapped(painter, leftBox, left, Qt::AlignLeft),
+                                      drawWrapped(painter, rightBox, right, Qt::AlignLeft)) +
+                             2 * pad;
+        painter.drawRect(QRectF(area.left(), y, area.width(), height));
+        painter.drawLine(QPointF(split, y), QPointF(split, y + height));
+        y += height;
+    };
+    drawRow(QStringLiteral("焊接方法"), QStringLiteral("推荐焊材"), true);
+    for (const AnswerSheet::Row& row : sheet.rows) {
+        drawRow(row.process,
+                row.texts.isEmpty() ? qs(kNoConsumableText) : row.texts.join(QLatin1Char('\n')),
+                false);
+    }
+
+    // The usage notice stands at the foot of the page, under a rule.
+    painter.setFont(songFont(kNoticePoints));
+    const QString notice = usageNotice();
+    const QRectF noticeBox = painter.boundingRect(QRectF(area.left(), 0, area.width(), 0),
+                                                  Qt::AlignLeft | Qt::TextWordWrap, notice);
+    const qreal noticeTop = area.bottom() - noticeBox.height();
+    painter.drawLine(QPointF(area.left(), noticeTop - mm(3)),
+                     QPointF(area.right(), noticeTop - mm(3)));
+    drawWrapped(painter, QRectF(area.left(), noticeTop, area.width(), 0), notice, Qt::AlignLeft);
+    painter.restore();
+}
+
+bool saveAnswerSheetPdf(const QString& fileName, const AnswerSheet& sheet, QString* error) {
+    const auto fail = [&](const QString& why) {
+        if (error != nullptr) {
+            *error = QStringLiteral("焊材选用单未能保存到 %1：%2")
+                         .arg(QDir::toNativeSeparators(fileName), why);
+        }
+        return false;
+    };
+
+    // The PDF is made in memory; only a finished one goes to disk.
+    QBuffer pdfBytes;
+    pdfBytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&pdfBytes);
+        pdf.setTitle(QStringLiteral("焊材选用单"));
+        pdf.setCreator(QStringLiteral("Velmora"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                      QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            return fail(QStringLiteral("无法生成 PDF"));
+        }
+        const QRect printable = pdf.pageLayout().paintRectPixels(pdf.resolution());
+        paintAnswerSheet(painter, QRectF(QPointF(0, 0), printable.size()), sheet);
+        painter.end();
+    }
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return fail(file.errorString());
+    }
+    if (file.write(pdfBytes.data()) != pdfBytes.data().size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return fail(why);
+    }
+    if (!file.commit()) {
+        return fail(file.errorString());
+    }
+    return true;
+}
+
+QString proposedSheetFileName(const QStringList& materials) {
+    QString name = QStringLiteral("焊材选用单");
+    for (const QString& m : materials) {
+        name += QLatin1Char('_') + m;
+    }
+    for (QChar& c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) {
+            c = QLatin1Char('_');
+        }
+    }
+    return name + QStringLiteral(".pdf");
+}
+
+} // namespace velmora::ui

@@ -1,0 +1,48 @@
+#pragma once
+
+// The answer sheet: one A4 page titled "焊材选用单" with the date and time, the
+// materials, a row per process with its three texts, and the usage notice at the
+// foot. The results window prints it and exports it as PDF; velmora-cli writes the
+// same PDF. Needs QtGui only.
+
+#include "recommend/recommend.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <string_view>
+
+class QPainter;
+class QRectF;
+
+namespace velmora::ui {
+
+struct AnswerSheet {
+    struct Row {
+        QString process;   // the button caption
+        QStringList texts; // the three texts; empty where the process has no rule
+    };
+    QDateTime when;
+    QStringList materials; // one or two designations
+    std::array<Row, 4> rows;
+};
+
+// Asks recommend() for every process, in button order. Either material may be empty.
+AnswerSheet answerSheetFor(std::string_view material1, std::string_view material2,
+                           const QDateTime& when);
+
+// Paints the sheet into `area` (the page's printable rectangle, in the painter's
+// device units). Lengths follow the device's resolution, so printers and PDF agree.
+void paintAnswerSheet(QPainter& painter, const QRectF& area, const AnswerSheet& sheet);
+
+// Writes the sheet as a one-page A4 PDF. The file appears whole or not at all: it is
+// written under a temporary name and renamed. On failure `error` says why.
+bool saveAnswerSheetPdf(const QString& fileName, const AnswerSheet& sheet, QString* error);
+
+// "焊材选用单_<material 1>[_<material 2>].pdf", with the characters that are unsafe
+// in file names on any common system replaced by "_".
+QString proposedSheetFileName(const QStringList& materials);
+
+} // namespace velmora::ui
