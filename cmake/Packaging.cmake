@@ -24,7 +24,7 @@ set_property(TARGET velmora PROPERTY VELMORA_APP_ID ${VELMORA_APP_ID})
 # The running window names its desktop entry, so that desktops match it to its launcher.
 target_compile_definitions(velmora PRIVATE VELMORA_APP_ID="${VELMORA_APP_ID}")
 
-install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS velmora velmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(UNIX AND NOT APPLE)
     install(FILES ${VELMORA_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -39,6 +39,21 @@ if(UNIX AND NOT APPLE)
             DESTINATION ${hicolor}/scalable/apps
             RENAME ${VELMORA_APP_ID}.svg)
     unset(hicolor)
+
+    # Manual pages go out compressed, as Debian wants them (gzip -n: no time stamp,
+    # so the same page makes the same file).
+    find_program(GZIP gzip REQUIRED)
+    set(man_pages)
+    foreach(page velmora-cli.1)
+        set(compressed ${PROJECT_BINARY_DIR}/packaging/${page}.gz)
+        add_custom_command(OUTPUT ${compressed}
+            COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/packaging/man/${page} > ${compressed}
+            DEPENDS ${PROJECT_SOURCE_DIR}/packaging/man/${page} VERBATIM)
+        list(APPEND man_pages ${compressed})
+    endforeach()
+    add_custom_target(velmora_man_pages ALL DEPENDS ${man_pages})
+    install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    unset(man_pages)
 endif()
 
 set(CPACK_PACKAGE_NAME velmora)

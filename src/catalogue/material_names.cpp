@@ -51,9 +51,39 @@ bool namesGrade(const Material& m, std::string_view typed) {
            (!number.empty() && sameIgnoringCase(number, typed));
 }
 
-// Edits (insert, delete, replace a byte, letter case ignored) that turn a into b.
-// Only b is short (a designation), so one row of b's length is all the memory used.
-std::size_t editDistance(std::string_view a, std::string_view b) {
+// Characters for comparing names: code points, ASCII letters in lower case; a byte
+// that is not part of valid UTF-8 stands for itself, above the Unicode range.
+std::vector<char32_t> characters(std::string_view text, std::size_t limit) {
+    std::vector<char32_t> out;
+    std::size_t i = 0;
+    while (i < text.size() && out.size() < limit) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80           ? 1
+                                   : (lead >> 5) == 0x6  ? 2
+                                   : (lead >> 4) == 0xE  ? 3
+                                   : (lead >> 3) == 0x1E ? 4
+                                                         : 0;
+        bool valid = length != 0 && i + length <= text.size();
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (!valid) {
+            out.push_back(0x110000 + lead);
+            ++i;
+            continue;
+        }
+        out.push_back(c < 0x80 ? static_cast<char32_t>(lower(static_cast<char>(c))) : c);
+        i += length;
+    }
+    return out;
+}
+
+// Edits (insert, delete or replace a character) that turn a into b. b is short (a
+// designation), so one row of its length is all the memory used.
+std::size_t editDistance(const std::vector<char32_t>& a, const std::vector<char32_t>& b) {
     std::vector<std::size_t> row(b.size() + 1);
     for (std::size_t j = 0; j < row.size(); ++j) {
         row[j] = j;
@@ -63,8 +93,8 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
         row[0] = i;
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t above = row[j];
-            const std::size_t replace = diagonal + (lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1);
-            row[j] = std::min({above + 1, row[j - 1] + 1, replace});
+            row[j] =
+                std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
             diagonal = above;
         }
     }
@@ -72,11 +102,14 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 }
 
 std::vector<const Material*> closest(std::string_view typed) {
+    // Past a few dozen characters nothing is close; the rest need not be read.
+    constexpr std::size_t kLongestUseful = 64;
+    const std::vector<char32_t> name = characters(typed, kLongestUseful);
     std::vector<std::pair<std::size_t, const Material*>> ranked;
     for (const Material& m : kMaterials) {
-        std::size_t d = editDistance(typed, m.designation);
+        std::size_t d = editDistance(name, characters(m.designation, kLongestUseful));
         if (const std::string_view grade = bracketed(m.designation); !grade.empty()) {
-            d = std::min(d, editDistance(typed, grade));
+            d = std::min(d, editDistance(name, characters(grade, kLongestUseful)));
         }
         ranked.emplace_back(d, &m);
     }

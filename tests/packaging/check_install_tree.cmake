@@ -3,13 +3,14 @@
 # installed program and names the installed icons, each icon has the size of its
 # folder, and the AppStream metadata names an installed program and screenshots
 # that are in docs/.
-# cmake -DSTAGE= -DAPP_ID= -DBINDIR= -DDATADIR= -DDOCS_DIR= -P check_install_tree.cmake
+# cmake -DSTAGE= -DAPP_ID= -DBINDIR= -DDATADIR= -DMANDIR= -DDOCS_DIR= -P check_install_tree.cmake
 cmake_minimum_required(VERSION 3.25)
 
 set(failures)
 set(desktop ${DATADIR}/applications/${APP_ID}.desktop)
 set(metainfo ${DATADIR}/metainfo/${APP_ID}.metainfo.xml)
-set(expected ${BINDIR}/velmora ${desktop} ${metainfo}
+set(expected ${BINDIR}/velmora ${BINDIR}/velmora-cli ${MANDIR}/man1/velmora-cli.1.gz
+    ${desktop} ${metainfo}
     ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg)
 foreach(size 16 32 48)
     list(APPEND expected ${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)

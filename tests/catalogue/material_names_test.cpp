@@ -1,0 +1,83 @@
+#include "catalogue/material_names.h"
+#include "text_support.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QTest>
+
+#include <string>
+
+using namespace velmora;
+
+class MaterialNamesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void lookUp_data();
+    void lookUp();
+};
+
+void MaterialNamesTest::lookUp_data() {
+    QTest::addColumn<QByteArray>("typed"); // bytes, so that invalid UTF-8 can be given
+    QTest::addColumn<QString>("found");    // empty: none
+    QTest::addColumn<bool>("ambiguous");
+    QTest::addColumn<QStringList>("candidates"); // empty: any three, nearest first
+
+    const QStringList none;
+    QTest::newRow("designation") << QByteArray("16MnR") << "16MnR" << false << none;
+    QTest::newRow("designation in other case")
+        << QByteArray("00cr17ni14mo2(316l)") << "00Cr17Ni14Mo2(316L)" << false << none;
+    QTest::newRow("CJK designation in other case")
+        << QByteArray("15crmo(g、r)") << "15CrMo(G、R)" << false << none;
+    QTest::newRow("grade") << QByteArray("316L") << "00Cr17Ni14Mo2(316L)" << false << none;
+    QTest::newRow("grade is not a prefix of another")
+        << QByteArray("316") << "0Cr17Ni12Mo2(316)" << false << none;
+    QTest::newRow("grade 304") << QByteArray("304") << "0Cr18Ni9(304)" << false << none;
+    QTest::newRow("grade in other case")
+        << QByteArray("321htb") << "1Cr18Ni9Ti(321HTB)" << false << none;
+    QTest::newRow("UNS number with UNS")
+        << QByteArray("UNS N08367") << "AL-6XN(UNS N08367)" << false << none;
+    QTest::newRow("UNS number alone")
+        << QByteArray("n08367") << "AL-6XN(UNS N08367)" << false << none;
+    QTest::newRow("grade of two materials")
+        << QByteArray("G") << "" << true << QStringList{"12CrMo(G)", "12Cr1MoV(G)"};
+    QTest::newRow("grade of six materials")
+        << QByteArray("-") << "" << true
+        << QStringList{"0Cr18Ni12Mo2Ti(-)", "0Cr18Ni12TiV(-)", "1Cr23Ni13(-)",
+                       "0Cr23Ni18(-)",      "ZG35Cr26Ni12(-)", "ZG40Cr28Ni16(-)"};
+    QTest::newRow("group key is no name") << QByteArray("tsg1") << "" << false << none;
+    QTest::newRow("typo: nearest first, ties in catalogue order")
+        << QByteArray("316x") << "" << false
+        << QStringList{"0Cr17Ni12Mo2(316)", "00Cr17Ni14Mo2(316L)", "0Cr19Ni13Mo3(317)"};
+    QTest::newRow("ASCII comma for the ideographic one")
+        << QByteArray("15CrMo(G,R)") << "" << false
+        << QStringList{"15CrMo(G、R)", "12CrMo(G)", "12Cr1MoV(G)"};
+    QTest::newRow("invalid UTF-8") << QByteArray("\xff\xfe(\xc3") << "" << false << none;
+    QTest::newRow("truncated UTF-8 after a grade")
+        << QByteArray("316L\xe7\xae") << "" << false
+        << QStringList{"00Cr17Ni14Mo2(316L)", "0Cr17Ni12Mo2(316)", "00Cr19Ni13Mo3(317L)"};
+    QTest::newRow("very long") << QByteArray(200000, 'x') << "" << false << none;
+}
+
+void MaterialNamesTest::lookUp() {
+    QFETCH(QByteArray, typed);
+    QFETCH(QString, found);
+    QFETCH(bool, ambiguous);
+    QFETCH(QStringList, candidates);
+
+    const NameLookup lookup =
+        lookUpMaterialName(std::string_view(typed.constData(), std::size_t(typed.size())));
+    QCOMPARE(lookup.material ? toQString(lookup.material->designation) : QString(), found);
+    QCOMPARE(lookup.ambiguous, ambiguous);
+    QStringList seen;
+    for (const Material* m : lookup.candidates) {
+        seen << toQString(m->designation);
+    }
+    if (found.isEmpty() && candidates.isEmpty()) {
+        QCOMPARE(seen.size(), 3);
+    } else {
+        QCOMPARE(seen, candidates);
+    }
+}
+
+QTEST_GUILESS_MAIN(MaterialNamesTest)
+#include "material_names_test.moc"

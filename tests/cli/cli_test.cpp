@@ -1,0 +1,269 @@
+#include "cli/answer_export.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runProgram(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        return {};
+    }
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+Run runCli(const QStringList& arguments) {
+    return runProgram(QStringLiteral(VELMORA_CLI), arguments);
+}
+
+// One CSV record of the table, RFC 4180 quoting undone.
+QStringList csvFields(const QString& record) {
+    QStringList fields{QString()};
+    bool quoted = false;
+    for (qsizetype i = 0; i < record.size(); ++i) {
+        const QChar c = record[i];
+        if (quoted && c == '"' && i + 1 < record.size() && record[i + 1] == '"') {
+            fields.back() += c;
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            fields << QString();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+QStringList jsonFields(const QJsonObject& o) {
+    const QJsonArray materials = o["materials"].toArray();
+    QStringList f{o["process"].toString(), materials.at(0).toString(), materials.at(1).toString(),
+                  o["outcome"].toString()};
+    const QJsonArray texts = o["texts"].toArray();
+    for (int i = 0; i < 3; ++i) {
+        f << texts.at(i).toString();
+    }
+    return f;
+}
+
+} // namespace
+
+class CliTest : public QObject {
+    Q_OBJECT
+private slots:
+    void commands_data();
+    void commands();
+    void answerWithoutProcessGivesAllFourInButtonOrder();
+    void tableFormatsAgree();
+    void tableMatchesTheCommittedAnswers();
+    void fieldsAreWrittenSafely_data();
+    void fieldsAreWrittenSafely();
+    void sheetWritesTheAnswerSheet();
+#ifndef Q_OS_WIN
+    void invalidUtf8IsMisuse();
+#endif
+};
+
+void CliTest::commands_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // null: not compared
+    QTest::addColumn<QString>("err"); // what standard error holds; empty: nothing
+
+    const QString answerUsage = "用法：velmora-cli answer [--process smaw|mag|gtaw|saw] [--format "
+                                "text|json] MATERIAL [MATERIAL]";
+    const QString generalUsage = "用法：velmora-cli answer|materials|table|sheet";
+    QTest::newRow("answer")
+        << QStringList{"answer", "--process", "smaw", "16MnR", "q235-b,c"} << 0
+        << "焊条电弧焊(SMAW)\n焊条型号：E5015 E5016\n焊条牌号：J507  J506\n保护气体：无\n"
+        << "";
+    QTest::newRow("answer by grades")
+        << QStringList{"answer", "-p", "gtaw", "304", "UNS N08367"} << 0 << QString() << "";
+    QTest::newRow("pair without a rule")
+        << QStringList{"answer", "-p", "mag", "0Cr18Ni10Ti(321)", "15CrMo(G、R)"} << 1
+        << "气体保护焊(MAG)\n未查询到合适的焊材\n"
+        << "";
+    QTest::newRow("material without an entry") << QStringList{"answer", "-p", "saw", "1Cr23Ni13(-)"}
+                                               << 1 << "埋弧焊(SAW)\n未查询到合适的焊材\n"
+                                               << "";
+    QTest::newRow("all four answer 0 even where one has no rule")
+        << QStringList{"answer", "1Cr23Ni13(-)"} << 0 << QString() << "";
+    QTest::newRow("materials") << QStringList{"materials"} << 0 << QString() << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "velmora-cli 1.0\n"
+                             << "";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << QString() << "";
+    QTest::newRow("unknown name")
+        << QStringList{"answer", "316x"} << 2 << ""
+        << "没有名为“316x”的材料，最接近的是：“0Cr17Ni12Mo2(316)”、“00Cr17Ni14Mo2(316L)”、"
+           "“0Cr19Ni13Mo3(317)”";
+    QTest::newRow("name of several") << QStringList{"answer", "G"} << 2 << ""
+                                     << "“G”可指多种材料：“12CrMo(G)”、“12Cr1MoV(G)”";
+    QTest::newRow("same material twice")
+        << QStringList{"answer", "316L", "00cr17ni14mo2(316l)"} << 2 << ""
+        << "两种材料不能相同";
+    QTest::newRow("no command") << QStringList{} << 2 << "" << generalUsage;
+    QTest::newRow("unknown command") << QStringList{"frob"} << 2 << "" << generalUsage;
+    QTest::newRow("no material") << QStringList{"answer"} << 2 << "" << answerUsage;
+    QTest::newRow("third material")
+        << QStringList{"answer", "16MnR", "20g", "40Cr"} << 2 << "" << answerUsage;
+    QTest::newRow("unknown option")
+        << QStringList{"answer", "--bogus", "16MnR"} << 2 << "" << answerUsage;
+    QTest::newRow("unknown process")
+        << QStringList{"answer", "-p", "tig", "16MnR"} << 2 << "" << answerUsage;
+    QTest::newRow("process twice")
+        << QStringList{"answer", "-p", "smaw", "-p", "mag", "16MnR"} << 2 << "" << answerUsage;
+    QTest::newRow("option missing its value")
+        << QStringList{"answer", "16MnR", "-p"} << 2 << "" << answerUsage;
+    QTest::newRow("option of another command")
+        << QStringList{"materials", "--process", "smaw"} << 2 << ""
+        << "用法：velmora-cli materials [--format text|json]";
+    QTest::newRow("table format of answer") << QStringList{"table", "--format", "text"} << 2 << ""
+                                            << "用法：velmora-cli table [--format tsv|csv|json]";
+    QTest::newRow("sheet without output")
+        << QStringList{"sheet", "16MnR"} << 2 << ""
+        << "用法：velmora-cli sheet --output FILE.pdf MATERIAL [MATERIAL]";
+    QTest::newRow("very long name") << QStringList{"answer", QString(100000, 'x')} << 2 << ""
+                                    << "最接近的是";
+}
+
+void CliTest::commands() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, status);
+    if (!out.isNull()) {
+        QCOMPARE(QString::fromUtf8(run.out), out);
+    } else {
+        QVERIFY(!run.out.isEmpty());
+    }
+    if (err.isEmpty()) {
+        QCOMPARE(run.err, QByteArray());
+    } else {
+        QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
+    }
+}
+
+void CliTest::answerWithoutProcessGivesAllFourInButtonOrder() {
+    QStringList each;
+    for (const char* process : {"smaw", "mag", "gtaw", "saw"}) {
+        each << QString::fromUtf8(runCli({"answer", "-p", process, "40Cr", "16MnR"}).out);
+    }
+    const Run all = runCli({"answer", "40Cr", "16MnR"});
+    QCOMPARE(all.status, 0);
+    QCOMPARE(QString::fromUtf8(all.out), each.join('\n'));
+}
+
+// TSV, CSV and JSON hold the same 4 × 947 rows: the empty selection, the 43 materials
+// alone, the 903 pairs, for each process.
+void CliTest::tableFormatsAgree() {
+    const QStringList tsv = QString::fromUtf8(runCli({"table"}).out).split('\n');
+    const QStringList csv = QString::fromUtf8(runCli({"table", "-f", "csv"}).out).split("\r\n");
+    const QJsonArray json = QJsonDocument::fromJson(runCli({"table", "-f", "json"}).out).array();
+    QCOMPARE(tsv.size(), 1 + 4 * 947 + 1); // header, rows, nothing after the last line end
+    QCOMPARE(tsv.back(), "");
+    QCOMPARE(csv.size(), tsv.size());
+    QCOMPARE(json.size(), 4 * 947);
+    QCOMPARE(csvFields(csv[0]), tsv[0].split('\t'));
+    for (qsizetype i = 1; i + 1 < tsv.size(); ++i) {
+        const QStringList fields = tsv[i].split('\t');
+        QCOMPARE(fields.size(), 7);
+        QCOMPARE(csvFields(csv[i]), fields);
+        QCOMPARE(jsonFields(json[i - 1].toObject()), fields);
+    }
+    QCOMPARE(tsv[1 + 947 + 44].split('\t').mid(0, 3),
+             QStringList({"mag", "Q235-A(F)", "Q235-B,C"}));
+    QCOMPARE(tsv[4 * 947].split('\t').mid(0, 3),
+             QStringList({"saw", "ZG40Cr28Ni16(-)", "904L(UNS N08904)"}));
+}
+
+// A changed rule shows up as a diff of tests/recommend/answers.tsv; regenerate it with
+// `velmora-cli table > tests/recommend/answers.tsv` after an intended change.
+void CliTest::tableMatchesTheCommittedAnswers() {
+    QFile committed(QStringLiteral(VELMORA_ANSWERS_TSV));
+    QVERIFY(committed.open(QIODevice::ReadOnly));
+    const Run run = runCli({"table", "--format", "tsv"});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out == committed.readAll(), "velmora-cli table differs from answers.tsv");
+}
+
+void CliTest::fieldsAreWrittenSafely_data() {
+    QTest::addColumn<QByteArray>("material");
+    QTest::addColumn<QByteArray>("csvField");
+    QTest::addColumn<bool>("tsvWritten");
+
+    QTest::newRow("plain") << QByteArray("16MnR") << QByteArray("16MnR") << true;
+    QTest::newRow("comma") << QByteArray("Q235-B,C") << QByteArray("\"Q235-B,C\"") << true;
+    QTest::newRow("quote") << QByteArray("a\"b") << QByteArray("\"a\"\"b\"") << true;
+    QTest::newRow("tab") << QByteArray("a\tb") << QByteArray("a\tb") << false;
+    QTest::newRow("line feed") << QByteArray("a\nb") << QByteArray("\"a\nb\"") << false;
+    QTest::newRow("carriage return") << QByteArray("a\rb") << QByteArray("\"a\rb\"") << false;
+}
+
+void CliTest::fieldsAreWrittenSafely() {
+    QFETCH(QByteArray, material);
+    QFETCH(QByteArray, csvField);
+    QFETCH(bool, tsvWritten);
+
+    const std::string_view m(material.constData(), std::size_t(material.size()));
+    const cli::Answer answers[] = {{Process::Saw, m, {}, NoEntry{}}};
+    QVERIFY(cli::asCsv(answers).endsWith("\r\nsaw," + csvField + ",,no_entry,,,\r\n"));
+    std::string problem;
+    const QByteArray tsv = cli::asTsv(answers, &problem);
+    QCOMPARE(!tsv.isEmpty(), tsvWritten);
+    QCOMPARE(QByteArray::fromStdString(problem), tsvWritten ? QByteArray() : material);
+}
+
+void CliTest::sheetWritesTheAnswerSheet() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("焊材选用单.pdf");
+    const Run run = runCli({"sheet", "--output", pdf, "316L", "16MnR"});
+    QCOMPARE(run.status, 0);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF-"));
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (!pdftotext.isEmpty()) {
+        const QString text = QString::fromUtf8(runProgram(pdftotext, {pdf, "-"}).out);
+        QVERIFY2(text.contains("焊材选用单") && text.contains("00Cr17Ni14Mo2(316L)") &&
+                     text.contains("16MnR"),
+                 qPrintable(text));
+    }
+
+    const QString unwritable = dir.filePath("焊材选用单.pdf/inside.pdf");
+    const Run failed = runCli({"sheet", "-o", unwritable, "316L"});
+    QCOMPARE(failed.status, 3);
+    QVERIFY(QString::fromUtf8(failed.err).contains("焊材选用单未能保存到"));
+    QVERIFY(!QFile::exists(unwritable));
+}
+
+#ifndef Q_OS_WIN
+// Arguments are bytes; ones that are not UTF-8 are a name nobody has.
+void CliTest::invalidUtf8IsMisuse() {
+    const Run run = runProgram("/bin/sh", {"-c", "exec \"$0\" answer \"$(printf '\\377\\376')\"",
+                                           QStringLiteral(VELMORA_CLI)});
+    QCOMPARE(run.status, 2);
+    QVERIFY(QString::fromUtf8(run.err).contains("最接近的是"));
+}
+#endif
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "cli_test.moc"
