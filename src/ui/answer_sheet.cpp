@@ -101,22 +101,28 @@ void paintAnswerSheet(QPainter& painter, const QRectF& area, const AnswerSheet& 
     // Two columns: the process, then its three texts one under the other.
     const qreal pad = mm(2.5);
     const qreal split = area.left() + mm(45);
-    const auto drawRow = [&](const QString& left, const QString& right, bool bold) {
-        QFont font = songFont(kBodyPoints, bold);
-        painter.setFont(font);
+    const auto drawRow = [&](const QString& left, const QStringList& right, bool bold) {
+        painter.setFont(songFont(kBodyPoints, bold));
         const QRectF leftBox(area.left() + pad, y + pad, split - area.left() - 2 * pad, 0);
-        const QRectF rightBox(split + pad, y + pad, area.right() - split - 2 * pad, 0);
-        const qreal height = std::max(drawWrapped(painter, leftBox, left, Qt::AlignLeft),
-                                      drawWrapped(painter, rightBox, right, Qt::AlignLeft)) +
-                             2 * pad;
+        qreal rightHeight = 0;
+        for (const QString& line : right) {
+            if (rightHeight > 0) {
+                rightHeight += mm(1.5); // the three texts read as three lines, not a block
+            }
+            rightHeight += drawWrapped(
+                painter,
+                QRectF(split + pad, y + pad + rightHeight, area.right() - split - 2 * pad, 0), line,
+                Qt::AlignLeft);
+        }
+        const qreal height =
+            std::max(drawWrapped(painter, leftBox, left, Qt::AlignLeft), rightHeight) + 2 * pad;
         painter.drawRect(QRectF(area.left(), y, area.width(), height));
         painter.drawLine(QPointF(split, y), QPointF(split, y + height));
         y += height;
     };
-    drawRow(QStringLiteral("焊接方法"), QStringLiteral("推荐焊材"), true);
+    drawRow(QStringLiteral("焊接方法"), {QStringLiteral("推荐焊材")}, true);
     for (const AnswerSheet::Row& row : sheet.rows) {
-        drawRow(row.process,
-                row.texts.isEmpty() ? qs(kNoConsumableText) : row.texts.join(QLatin1Char('\n')),
+        drawRow(row.process, row.texts.isEmpty() ? QStringList{qs(kNoConsumableText)} : row.texts,
                 false);
     }
 

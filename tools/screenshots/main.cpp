@@ -1,13 +1,17 @@
 // Renders the two windows as the README shows them: the main window with two
-// materials ticked, and the results window answering for them.
+// materials ticked, and the results window answering for them; and the answer sheet
+// for the same two materials, as an image of the A4 page.
 // Usage: velmora_screenshots OUTPUT_DIR
 
+#include "ui/answer_sheet.h"
 #include "ui/main_window.h"
 #include "ui/results_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QPushButton>
 
 #include <cstdio>
@@ -37,5 +41,24 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     results->close();
+
+    // A4 at 96 dots per inch (times the scale factor), 20 mm margins, as the PDF has.
+    const qreal dpi = 96 * app.devicePixelRatio();
+    const qreal perMm = dpi / 25.4;
+    QImage page(QSize(qRound(210 * perMm), qRound(297 * perMm)), QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(dpi / 0.0254));
+    page.setDotsPerMeterY(qRound(dpi / 0.0254));
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF printable(20 * perMm, 20 * perMm, 170 * perMm, 257 * perMm);
+        velmora::ui::paintAnswerSheet(
+            painter, printable,
+            velmora::ui::answerSheetFor("16MnR", "Q235-B,C", QDateTime::currentDateTime()));
+    }
+    if (!page.save(out.filePath(QStringLiteral("answer-sheet.png")))) {
+        return 1;
+    }
     return 0;
 }

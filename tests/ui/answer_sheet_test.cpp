@@ -1,0 +1,157 @@
+#include "recommend/processes.h"
+#include "text_support.h"
+#include "ui/answer_sheet.h"
+#include "ui/usage_notice.h"
+
+#include <QFontDatabase>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora;
+using velmora::ui::AnswerSheet;
+
+namespace {
+
+QString withoutSpaces(QString text) {
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// The PDF's text as pdftotext reads it, or a null string where it cannot be run.
+QString pdfText(const QString& file) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(file);
+    return {};
+#else
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty()) {
+        return {};
+    }
+    QProcess extract;
+    extract.start(pdftotext, {"-layout", file, "-"}); // -layout: no joining of "--" line ends
+    extract.waitForFinished();
+    return QString::fromUtf8(extract.readAllStandardOutput());
+#endif
+}
+
+} // namespace
+
+class AnswerSheetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pdfHoldsTheAnswersAsText_data();
+    void pdfHoldsTheAnswersAsText();
+    void failedSaveLeavesNothing();
+    void proposedFileName_data();
+    void proposedFileName();
+};
+
+void AnswerSheetTest::pdfHoldsTheAnswersAsText_data() {
+    QTest::addColumn<QString>("material1");
+    QTest::addColumn<QString>("material2");
+    QTest::addColumn<int>("unanswered"); // processes without a rule
+
+    QTest::newRow("every process answers, the longest text") << "16MnR"
+                                                             << "40Cr" << 0;
+    QTest::newRow("only SMAW has a rule for the pair") << "0Cr18Ni10Ti(321)"
+                                                       << "15CrMo(G、R)" << 3;
+    QTest::newRow("SAW has no entry for the material") << "1Cr23Ni13(-)"
+                                                       << "" << 1;
+    QTest::newRow("the longest names, no rule") << "Inconel625(UNS N06625)"
+                                                << "Incoloy800(UNS N08800)" << 4;
+}
+
+// One A4 page; its text (as pdftotext reads it back) holds the title, the date and
+// time, the materials, every process's three texts or the not-found line, and the
+// usage notice. Spaces are left out of the comparison: PDF text keeps positions, not
+// the runs of spaces.
+void AnswerSheetTest::pdfHoldsTheAnswersAsText() {
+    QFETCH(QString, material1);
+    QFETCH(QString, material2);
+    QFETCH(int, unanswered);
+
+    const std::string m1 = toStd(material1);
+    const std::string m2 = toStd(material2);
+    const QDateTime when(QDate(2026, 12, 8), QTime(7, 5));
+    QTemporaryDir dir;
+    const QString file = dir.filePath("sheet.pdf");
+    QString error;
+    QVERIFY(ui::saveAnswerSheetPdf(file, ui::answerSheetFor(m1, m2, when), &error));
+    QVERIFY(error.isEmpty());
+
+    QFile pdfFile(file);
+    QVERIFY(pdfFile.open(QIODevice::ReadOnly));
+    const QByteArray pdf = pdfFile.readAll();
+    QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page/"), 1);
+    QVERIFY(pdf.contains("/MediaBox [0 0 595.000000 842.000000]")); // A4 in points
+    if (QFontDatabase::families().contains("AR PL UMing CN")) {
+        QVERIFY(pdf.contains("/BaseFont /UMing"));
+    }
+
+    const QString extracted = pdfText(file);
+    if (extracted.isNull()) {
+        QSKIP("pdftotext is not available");
+    }
+    const QString text = withoutSpaces(extracted);
+    QStringList wanted{"焊材选用单", "日期：2026-12-0807:05", withoutSpaces(ui::usageNotice())};
+    for (const QString& m : {material1, material2}) {
+        if (!m.isEmpty()) {
+            wanted << withoutSpaces(m);
+        }
+    }
+    for (const ProcessName& p : kProcessNames) {
+        QString row = toQString(p.caption);
+        const Outcome outcome = recommend(p.process, m1, m2);
+        if (const auto* texts = std::get_if<Recommendation>(&outcome)) {
+            for (std::string_view t : *texts) {
+                row += toQString(t);
+            }
+        } else {
+            row += toQString(kNoConsumableText);
+        }
+        wanted << withoutSpaces(row);
+    }
+    for (const QString& w : wanted) {
+        QVERIFY2(text.contains(w), qPrintable(w + " not in " + text));
+    }
+    QCOMPARE(text.count(toQString(kNoConsumableText)), unanswered);
+}
+
+// A file that cannot be made is said, and nothing appears under its name.
+void AnswerSheetTest::failedSaveLeavesNothing() {
+    QTemporaryDir dir;
+    QFile plain(dir.filePath("plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString file = dir.filePath("plain/sheet.pdf");
+    QString error;
+    QVERIFY(!ui::saveAnswerSheetPdf(file, ui::answerSheetFor("16MnR", "", {}), &error));
+    QVERIFY2(error.startsWith("焊材选用单未能保存到 " + QDir::toNativeSeparators(file) + "："),
+             qPrintable(error));
+    QVERIFY(!QFile::exists(file));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList{"plain"});
+}
+
+void AnswerSheetTest::proposedFileName_data() {
+    QTest::addColumn<QStringList>("materials");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("pair") << QStringList{"16MnR", "Q235-B,C"} << "焊材选用单_16MnR_Q235-B,C.pdf";
+    QTest::newRow("one") << QStringList{"15CrMo(G、R)"} << "焊材选用单_15CrMo(G、R).pdf";
+    QTest::newRow("space and hash stay") << QStringList{"AL-6XN(UNS N08367)", "10#,20#(管)"}
+                                         << "焊材选用单_AL-6XN(UNS N08367)_10#,20#(管).pdf";
+    QTest::newRow("unsafe characters")
+        << QStringList{"a/b\\c:d*e?f\"g<h>i|j\tk"} << "焊材选用单_a_b_c_d_e_f_g_h_i_j_k.pdf";
+}
+
+void AnswerSheetTest::proposedFileName() {
+    QFETCH(QStringList, materials);
+    QFETCH(QString, name);
+    QCOMPARE(ui::proposedSheetFileName(materials), name);
+}
+
+QTEST_MAIN(AnswerSheetTest)
+#include "answer_sheet_test.moc"
