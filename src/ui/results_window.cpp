@@ -1,7 +1,9 @@
 #include "ui/results_window.h"
 
 #include "recommend/notices.h"
+#include "recommend/processes.h"
 #include "selection/selection_model.h"
+#include "ui/answer_sheet.h"
 #include "ui/app_icon.h"
 #include "ui/core_text.h"
 #include "ui/notice_box.h"
@@ -10,10 +12,21 @@
 #include "ui/window_placement.h"
 #include "ui/wrapping_button.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -56,11 +69,18 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, TwipsRect 
     return l;
 }
 
-// An answer an engineer copies into a procedure sheet: selectable, Ctrl+C copies.
+// An answer an engineer copies into a procedure sheet: selectable, and Ctrl+C copies
+// a selection. A right-click brings up the window's menu, as anywhere else.
 QLabel* outputLabel(QWidget* parent, const char* name, TwipsRect where) {
     QLabel* l = label(parent, name, QString(), where);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->setContextMenuPolicy(Qt::NoContextMenu);
     return l;
+}
+
+AnswerSheet sheetOf(const SelectionModel& selection) {
+    const auto [slot1, slot2] = selection.slotTexts();
+    return answerSheetFor(slot1, slot2, QDateTime::currentDateTime());
 }
 
 // A label that sizes itself keeps its left and top and takes the size of its text.
@@ -106,7 +126,29 @@ ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
     brand_ = outputLabel(this, "lblhtph", kBrandRect);
     label(this, "Label4", QStringLiteral("选择结果"), {120, 2160, 960, 330});
     gas_ = outputLabel(this, "lblqtlx", kGasRect);
+    buildActions();
 }
+// Copy, print and export, by shortcut or from the right-click menu.
+void ResultsWindow::buildActions() {
+    const auto add = [this](const char* name, const QString& text, const QKeySequence& keys,
+                            void (ResultsWindow::*run)()) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, run);
+        QWidget::addAction(action);
+        return action;
+    };
+    copy_ = add("copyAnswer", QStringLiteral("复制结果"), QKeySequence::Copy,
+                &ResultsWindow::copyAnswer);
+    copy_->setEnabled(false);
+    add("printSheet", QStringLiteral("打印…"), QKeySequence::Print, &ResultsWindow::print);
+    add("exportSheet", QStringLiteral("导出 PDF…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+        &ResultsWindow::exportPdf);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+ResultsWindow::~ResultsWindow() = default;
 
 void ResultsWindow::open(const QString& materialsLine) {
     // The window is used again and again: each visit starts from the laid-out form,
@@ -138,7 +180,7 @@ void ResultsWindow::runProcess(Process process) {
     const auto [slot1, slot2] = selection_.slotTexts();
     const Outcome outcome = recommend(process, slot1, slot2);
     if (const auto* texts = std::get_if<Recommendation>(&outcome)) {
-        write(*texts);
+        write(process, *texts);
     } else if (std::holds_alternative<NotFound>(outcome)) {
         openNotice(this, kNotFoundNotice);
     } else {
@@ -146,11 +188,89 @@ void ResultsWindow::runProcess(Process process) {
     }
 }
 
-void ResultsWindow::write(const Recommendation& texts) {
+void ResultsWindow::write(Process process, const Recommendation& texts) {
     setTextAndFit(classification_, toQString(texts[0]));
     setTextAndFit(brand_, toQString(texts[1]));
     setTextAndFit(gas_, toQString(texts[2]));
+    shown_ = process;
+    copy_->setEnabled(true);
     widenToShowOutputs();
+}
+
+QString ResultsWindow::answerText() const {
+    if (!shown_) {
+        return {};
+    }
+    return QStringList{materials_->text().trimmed(), toQString(processName(*shown_).caption),
+                       classification_->text(), brand_->text(), gas_->text()}
+        .join(QLatin1Char('\n'));
+}
+
+// A part of one field that the user has selected is what they mean to copy;
+// otherwise the whole answer.
+void ResultsWindow::copyAnswer() {
+    const auto* field = qobject_cast<const QLabel*>(focusWidget());
+    if (field != nullptr && field->hasSelectedText()) {
+        QGuiApplication::clipboard()->setText(field->selectedText());
+    } else if (shown_) {
+        QGuiApplication::clipboard()->setText(answerText());
+    }
+}
+
+// The dialogs open without an event loop of their own, like the notices; the printer
+// stays with the window, so a second print starts from the printer chosen before.
+void ResultsWindow::print() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setPageSize(QPageSize(QPageSize::A4));
+        printer_->setDocName(QStringLiteral("焊材选用单"));
+    }
+    auto* dialog = new QPrintDialog(printer_.get(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, qOverload<QPrinter*>(&QPrintDialog::accepted), this,
+            [this](QPrinter* printer) { printSheet(*printer); });
+    dialog->open();
+}
+
+void ResultsWindow::printSheet(QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        const std::string text = QStringLiteral("焊材选用单未能打印").toStdString();
+        openNotice(this, Notice{text, "提示"});
+        return;
+    }
+    const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
+    paintAnswerSheet(painter, QRectF(QPointF(0, 0), printable.size()), sheetOf(selection_));
+}
+
+void ResultsWindow::exportPdf() {
+    const AnswerSheet sheet = sheetOf(selection_);
+    // A documents folder that does not exist yet would send the dialog to the working
+    // directory; the home folder is the better guess.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir()) {
+        folder = QDir::homePath();
+    }
+    const QDir documents(folder);
+    auto* dialog = new QFileDialog(this, QStringLiteral("导出 PDF"),
+                                   documents.filePath(proposedSheetFileName(sheet.materials)),
+                                   QStringLiteral("PDF 文件 (*.pdf)"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this](const QString& file) { exportSheet(file); });
+    dialog->open();
+}
+
+bool ResultsWindow::exportSheet(const QString& fileName) {
+    QString error;
+    if (saveAnswerSheetPdf(fileName, sheetOf(selection_), &error)) {
+        return true;
+    }
+    const std::string text = error.toStdString();
+    openNotice(this, Notice{text, "提示"});
+    return false;
 }
 
 // A recommendation is never shown cut off: the window grows (never shrinks) until
@@ -170,6 +290,8 @@ void ResultsWindow::closeEvent(QCloseEvent* event) {
     for (QLabel* l : {materials_, classification_, brand_, gas_}) {
         l->clear();
     }
+    shown_.reset();
+    copy_->setEnabled(false);
     emit closed();
     event->accept();
 }

@@ -6,12 +6,19 @@
 // process button → recommend(process, slot 1, slot 2) → three texts written, or a
 // notice. Closing empties the window, hides it and hands control back to the main
 // window, which keeps this one window and opens it again for the next visit.
+// Copy (Ctrl+C) → the answer on display as plain text; print (Ctrl+P) and export as
+// PDF (Ctrl+Shift+S) → the answer sheet of the slots, all four processes.
 
 #include "recommend/recommend.h"
 
 #include <QWidget>
 
+#include <memory>
+#include <optional>
+
+class QAction;
 class QLabel;
+class QPrinter;
 
 namespace velmora {
 class SelectionModel;
@@ -24,10 +31,18 @@ class ResultsWindow : public QWidget {
 public:
     // Reads the slots of `selection` at every button press.
     explicit ResultsWindow(const SelectionModel& selection, QWidget* parent = nullptr);
+    ~ResultsWindow() override;
 
     // Shows the window centred at its laid-out size, writes the materials line and
     // fits the width to it.
     void open(const QString& materialsLine);
+
+    // The answer on display, one item a line: the materials line trimmed, the caption
+    // of the process that gave it, its three texts; empty when none is on display.
+    QString answerText() const;
+    // Writes the answer sheet of the slots as PDF; a failure is said in a notice.
+    bool exportSheet(const QString& fileName);
+    void printSheet(QPrinter& printer);
 
 signals:
     void closed();
@@ -36,8 +51,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildActions();
+    void copyAnswer();
+    void print();
+    void exportPdf();
     void runProcess(Process process);
-    void write(const Recommendation& texts);
+    void write(Process process, const Recommendation& texts);
     void fitWidthToMaterialsLine();
     void widenToShowOutputs();
 
@@ -47,6 +66,9 @@ private:
     QLabel* classification_ = nullptr; // lblhtxh
     QLabel* brand_ = nullptr;          // lblhtph
     QLabel* gas_ = nullptr;            // lblqtlx
+    std::optional<Process> shown_;     // the process whose texts are on display
+    QAction* copy_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace velmora::ui

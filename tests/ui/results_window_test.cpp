@@ -6,9 +6,17 @@
 #include "ui/main_window.h"
 #include "ui/results_window.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 using namespace velmora;
 using velmora::ui::MainWindow;
@@ -46,6 +54,12 @@ bool isNotice(const std::optional<SeenNotice>& seen, const QString& text, const 
            seen->owner == owner;
 }
 
+// The dialog an action opened, up when the action returns, as notices are.
+template <typename T> T* openDialog() {
+    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+    return dialog != nullptr && dialog->isVisible() ? dialog : nullptr;
+}
+
 } // namespace
 
 class ResultsWindowTest : public QObject {
@@ -63,6 +77,11 @@ private slots:
     void closingEmptiesAndBringsBackTheMainWindow();
     void reopeningStartsAfresh();
     void answersCanBeCopied();
+    void copyGivesTheAnswerOnDisplay_data();
+    void copyGivesTheAnswerOnDisplay();
+    void rightClickOffersCopyPrintAndExport();
+    void exportWritesTheSheet();
+    void printUsesThePrintDialog();
 };
 
 void ResultsWindowTest::cleanup() {
@@ -294,6 +313,128 @@ void ResultsWindowTest::answersCanBeCopied() {
     gas->setSelection(0, int(gas->text().size()));
     QTest::keyClick(gas, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), "保护气体：97%Ar3%CO2");
+    r->close();
+}
+
+void ResultsWindowTest::copyGivesTheAnswerOnDisplay_data() {
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QString>("heading"); // the first two lines; empty: nothing to copy
+
+    QTest::newRow("pair") << QStringList{"chk6", "chk2"} << QStringList{"CommandSMAW"}
+                          << "16MnR    Q235-B,C\n焊条电弧焊(SMAW)";
+    QTest::newRow("slot 2 alone: the line trimmed")
+        << QStringList{"chk6", "chk4", "chk6"} << QStringList{"CommandGTAW"}
+        << "20g\n手工氩弧焊(GTAW)";
+    QTest::newRow("the last answer stands, with its own process")
+        << QStringList{"chk23", "chk13"} << QStringList{"CommandGTAW", "CommandSMAW", "CommandMAG"}
+        << "0Cr18Ni10Ti(321)    15CrMo(G、R)\n焊条电弧焊(SMAW)";
+    QTest::newRow("nothing on display")
+        << QStringList{"chk23", "chk13"} << QStringList{"CommandMAG"} << "";
+}
+
+void ResultsWindowTest::copyGivesTheAnswerOnDisplay() {
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, buttons);
+    QFETCH(QString, heading);
+
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, boxes);
+    QVERIFY(QTest::qWaitForWindowExposed(r));
+    QApplication::setActiveWindow(r);
+    auto* copy = child<QAction>(*r, "copyAnswer");
+    QVERIFY(!copy->isEnabled());
+    for (const QString& b : buttons) {
+        press(*r, qPrintable(b));
+    }
+    QApplication::setActiveWindow(r); // back from the notices
+    QGuiApplication::clipboard()->setText("before");
+    QTest::keyClick(r, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(copy->isEnabled(), !heading.isEmpty());
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             heading.isEmpty() ? "before" : heading + "\n" + fields(*r).join('\n'));
+    r->close();
+    QVERIFY(!copy->isEnabled());
+}
+
+// A right-click anywhere, an output field included, offers the three actions.
+void ResultsWindowTest::rightClickOffersCopyPrintAndExport() {
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk15"});
+    QVERIFY(QTest::qWaitForWindowExposed(r));
+    QStringList offered;
+    QTimer::singleShot(0, r, [&] {
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (const QAction* a : menu->actions()) {
+            offered << a->text() + " " + a->shortcut().toString();
+        }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+    QApplication::sendEvent(child<QLabel>(*r, "lblhtxh"), &event);
+    QCOMPARE(offered, QStringList({"复制结果 Ctrl+C", "打印… Ctrl+P", "导出 PDF… Ctrl+Shift+S"}));
+    r->close();
+}
+
+// Ctrl+Shift+S proposes the documents folder and the materials' name; the PDF is
+// written where the user says. A folder that cannot be written to is said.
+void ResultsWindowTest::exportWritesTheSheet() {
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk6", "chk2"});
+    QVERIFY(QTest::qWaitForWindowExposed(r));
+    QApplication::setActiveWindow(r);
+    QTemporaryDir dir;
+    const QString chosen = dir.filePath("sheet.pdf");
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const bool madeDocuments = !documents.exists() && documents.mkpath(".");
+    QTest::keyClick(r, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* dialog = openDialog<QFileDialog>();
+    QVERIFY(dialog);
+    const QString proposed = dialog->selectedFiles().value(0);
+    dialog->selectFile(chosen);
+    QMetaObject::invokeMethod(dialog, "accept");
+    if (madeDocuments) {
+        QDir().rmdir(documents.absolutePath());
+    }
+    QCOMPARE(proposed, documents.filePath("焊材选用单_16MnR_Q235-B,C.pdf"));
+    QFile pdf(chosen);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.readAll().startsWith("%PDF-"));
+
+    const QString unwritable = chosen + "/inside.pdf";
+    QVERIFY(!r->exportSheet(unwritable));
+    const auto notice = answerNotice();
+    QVERIFY(notice);
+    QVERIFY(notice->text.startsWith("焊材选用单未能保存到"));
+    QCOMPARE(notice->owner, r);
+    QVERIFY(!QFile::exists(unwritable));
+    r->close();
+}
+
+// Ctrl+P asks with the print dialog; the sheet goes to the printer as one page.
+void ResultsWindowTest::printUsesThePrintDialog() {
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk28"});
+    QVERIFY(QTest::qWaitForWindowExposed(r));
+    QApplication::setActiveWindow(r);
+    QTest::keyClick(r, Qt::Key_P, Qt::ControlModifier);
+    auto* dialog = openDialog<QPrintDialog>();
+    QVERIFY(dialog);
+    dialog->reject();
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    r->printSheet(printer);
+    QFile pdf(printer.outputFileName());
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page/"), 1);
     r->close();
 }
 
