@@ -18,7 +18,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QStringList>
+#include <QTranslator>
 
 #include <cstdio>
 #include <optional>
@@ -326,6 +328,15 @@ int run(const QStringList& arguments) {
     return sheet(p);
 }
 
+// Qt's own words in --help ("Usage", "Options") in Chinese, like everything else the
+// program says; in English where Qt's translations are not installed.
+void useChineseQtTexts(QTranslator& translator) {
+    if (translator.load(QStringLiteral("qtbase_zh_CN"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&translator);
+    }
+}
+
 // Only `sheet` draws, and it needs no display.
 bool wantsSheet(int argc, char* argv[]) {
     Parser p;
@@ -347,13 +358,20 @@ int main(int argc, char* argv[]) {
 #endif
     QCoreApplication::setApplicationName(QStringLiteral("velmora-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    QTranslator translator;
     if (wantsSheet(argc, argv)) {
+#ifndef _WIN32
+        // A desktop session is not needed to draw a PDF. (Windows always has its own
+        // platform, display or not.)
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+#endif
         const QGuiApplication app(argc, argv);
+        useChineseQtTexts(translator);
         return run(QCoreApplication::arguments());
     }
     const QCoreApplication app(argc, argv);
+    useChineseQtTexts(translator);
     return run(QCoreApplication::arguments());
 }
