@@ -167,7 +167,7 @@ std::variant<Materials, int> materialsFrom(Command command, const QStringList& n
 int answer(const Parser& p) {
     std::vector<Process> processes;
     if (p.parser.isSet(p.process)) {
-        const QString wanted = p.parser.value(p.process);
+        const QString wanted = p.parser.value(p.process).toLower();
         for (const ProcessName& name : kProcessNames) {
             if (wanted == qs(name.key)) {
                 processes.push_back(name.process);
@@ -181,7 +181,7 @@ int answer(const Parser& p) {
             processes.push_back(name.process);
         }
     }
-    const QString format = p.parser.value(p.format);
+    const QString format = p.parser.value(p.format).toLower();
     if (format != QLatin1String("text") && format != QLatin1String("json") && !format.isEmpty()) {
         return misuse(kAnswer, QStringLiteral("未知的输出格式：%1").arg(format));
     }
@@ -205,7 +205,7 @@ int materials(const Parser& p) {
     if (p.parser.positionalArguments().size() > 1) {
         return misuse(kMaterials);
     }
-    const QString format = p.parser.value(p.format);
+    const QString format = p.parser.value(p.format).toLower();
     if (format.isEmpty() || format == QLatin1String("text")) {
         return print(cli::materialsAsText());
     }
@@ -219,7 +219,7 @@ int table(const Parser& p) {
     if (p.parser.positionalArguments().size() > 1) {
         return misuse(kTable);
     }
-    const QString format = p.parser.value(p.format);
+    const QString format = p.parser.value(p.format).toLower();
     const std::vector<cli::Answer> all = cli::everyAnswer();
     if (format.isEmpty() || format == QLatin1String("tsv")) {
         std::string problem;

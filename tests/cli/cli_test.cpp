@@ -93,8 +93,8 @@ void CliTest::commands_data() {
         << QStringList{"answer", "--process", "smaw", "16MnR", "q235-b,c"} << 0
         << "焊条电弧焊(SMAW)\n焊条型号：E5015 E5016\n焊条牌号：J507  J506\n保护气体：无\n"
         << "";
-    QTest::newRow("answer by grades")
-        << QStringList{"answer", "-p", "gtaw", "304", "UNS N08367"} << 0 << QString() << "";
+    QTest::newRow("answer by grades, process in capitals")
+        << QStringList{"answer", "-p", "GTAW", "304", "UNS N08367"} << 0 << QString() << "";
     QTest::newRow("pair without a rule")
         << QStringList{"answer", "-p", "mag", "0Cr18Ni10Ti(321)", "15CrMo(G、R)"} << 1
         << "气体保护焊(MAG)\n未查询到合适的焊材\n"
