@@ -1,3 +1,4 @@
+#include "ui/application_setup.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
 #ifdef VELMORA_APP_ID
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
 #endif
+    velmora::ui::prepareApplication(app);
 
     velmora::ui::MainWindow window;
     window.show();

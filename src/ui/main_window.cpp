@@ -7,16 +7,21 @@
 #include "ui/notice_box.h"
 #include "ui/results_window.h"
 #include "ui/song_font.h"
+#include "ui/text_fit.h"
 #include "ui/usage_notice.h"
+#include "ui/whole_frames.h"
 #include "ui/window_placement.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
+#include <vector>
 
 namespace velmora::ui {
 namespace {
@@ -35,12 +40,9 @@ QLabel* headingLabel(QWidget* parent, const char* name, const QString& text, Twi
 }
 
 QLabel* slotLabel(QWidget* parent, const char* name, TwipsRect where) {
-    auto* label = new QLabel(parent);
+    auto* label = new BoxLabel(Qt::AlignCenter, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(px(where));
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-    label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
@@ -58,6 +60,9 @@ MainWindow::MainWindow(QWidget* parent)
     // Built in focus order, so that Tab walks the groups column by column.
     buildCatalogue();
     buildSideColumn();
+    if (!songFaceInstalled()) {
+        fitFontsToTheLayout();
+    }
 
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName(QStringLiteral("Timer1"));
@@ -85,9 +90,10 @@ void MainWindow::buildCatalogue() {
     };
     for (GroupId id : layout::kFocusOrder) {
         const MaterialGroup& g = group(id);
-        auto* frame = new QGroupBox(toQString(g.caption), this);
+        auto* frame = new GroupFrame(toQString(g.caption), this);
         frame->setObjectName(layout::frameName(id));
         frame->setGeometry(px(layout::kGroupFrames[static_cast<std::size_t>(id)]));
+        frame->setAccessibleName(QStringLiteral("材料组 ") + frame->title());
 
         auto addBox = [&](const Material& m, QWidget* parentWidget) {
             auto* box = new QCheckBox(toQString(m.designation), parentWidget);
@@ -118,38 +124,77 @@ void MainWindow::buildSideColumn() {
     palette.setColor(QPalette::WindowText, QColor(128, 128, 255));
     clock_->setPalette(palette);
 
-    headingLabel(this, "Label6", QStringLiteral("软件说明"), layout::kAboutHeading);
+    headings_[0] = headingLabel(this, "Label6", QStringLiteral("软件说明"), layout::kAboutHeading);
 
-    auto* notice = new QLabel(usageNotice(), this);
-    notice->setObjectName(QStringLiteral("Label1"));
-    notice->setGeometry(px(layout::kUsageNotice));
-    notice->setWordWrap(true);
-    notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    notice_ = new QLabel(usageNotice(), this);
+    notice_->setObjectName(QStringLiteral("Label1"));
+    notice_->setGeometry(px(layout::kUsageNotice));
+    notice_->setWordWrap(true);
+    notice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    headingLabel(this, "Label4", QStringLiteral("设计及编程"), layout::kCreditsHeading);
-    headingLabel(this, "Label5", kCredits, layout::kCredits);
+    headings_[1] =
+        headingLabel(this, "Label4", QStringLiteral("设计及编程"), layout::kCreditsHeading);
+    headings_[2] = headingLabel(this, "Label5", kCredits, layout::kCredits);
 
-    auto* clear = new QPushButton(QStringLiteral("清 除 选 择"), this);
-    clear->setObjectName(QStringLiteral("cmdqc"));
-    clear->setGeometry(px(layout::kClearButton));
-    connect(clear, &QPushButton::clicked, this, &MainWindow::clearSelection);
+    // Enter on a focused button presses it, as Space does.
+    clear_ = new QPushButton(QStringLiteral("清 除 选 择"), this);
+    clear_->setObjectName(QStringLiteral("cmdqc"));
+    clear_->setAccessibleName(QStringLiteral("清除选择"));
+    clear_->setGeometry(px(layout::kClearButton));
+    clear_->setAutoDefault(true);
+    connect(clear_, &QPushButton::clicked, this, &MainWindow::clearSelection);
 
-    auto* chosen = new QGroupBox(QStringLiteral("已选材料"), this);
+    auto* chosen = new GroupFrame(QStringLiteral("已选材料"), this);
     chosen->setObjectName(QStringLiteral("Frame15"));
     chosen->setGeometry(px(layout::kSelectionFrame));
     slot1_ = slotLabel(chosen, "lblcl1", layout::kSlot1);
+    slot1_->setAccessibleName(QStringLiteral("已选材料 1"));
     slot2_ = slotLabel(chosen, "lblcl2", layout::kSlot2);
+    slot2_->setAccessibleName(QStringLiteral("已选材料 2"));
 
-    auto* confirm = new QPushButton(QStringLiteral("请 选 择"), this);
-    confirm->setObjectName(QStringLiteral("Command1"));
-    confirm->setGeometry(px(layout::kConfirmButton));
-    connect(confirm, &QPushButton::clicked, this, &MainWindow::confirmSelection);
+    // The default button: Enter anywhere else in the window confirms (keyPressEvent).
+    confirm_ = new QPushButton(QStringLiteral("请 选 择"), this);
+    confirm_->setObjectName(QStringLiteral("Command1"));
+    confirm_->setAccessibleName(QStringLiteral("请选择"));
+    confirm_->setGeometry(px(layout::kConfirmButton));
+    confirm_->setDefault(true);
+    connect(confirm_, &QPushButton::clicked, this, &MainWindow::confirmSelection);
 
     // After 904L, the last box of "TG", come "ZG" and then the buttons.
     const auto zg = members(group(GroupId::ZG));
     setTabOrder(boxOf(kMaterials.back()), boxOf(zg.front()));
-    setTabOrder(boxOf(zg.back()), clear);
-    setTabOrder(clear, confirm);
+    setTabOrder(boxOf(zg.back()), clear_);
+    setTabOrder(clear_, confirm_);
+}
+
+// Without the Song face the stand-in is wider and taller: shrink the window font until
+// every caption, slot and notice line fits, and the headings' font until they fit.
+void MainWindow::fitFontsToTheLayout() {
+    std::vector<TextRoom> texts;
+    for (const QCheckBox* box : boxes_) {
+        texts.push_back(captionRoom(box));
+    }
+    for (const Material& m : kMaterials) {
+        texts.push_back({toQString(m.designation), slot1_->contentsRect().size()});
+    }
+    texts.push_back(captionRoom(clear_));
+    texts.push_back(captionRoom(confirm_));
+    texts.push_back(captionRoom(notice_));
+    setFont(largestFittingFont(font(), texts));
+
+    // The clock at its widest: two-digit month, day and hours.
+    const QString widestClock =
+        clockText(QLocale(), QDateTime(QDate(2088, 12, 28), QTime(23, 58, 58)));
+    clock_->setFont(
+        largestFittingFont(clock_->font(), std::array{TextRoom{widestClock, clock_->size()}}));
+    texts.clear();
+    for (const QLabel* heading : headings_) {
+        texts.push_back(captionRoom(heading));
+    }
+    const QFont headingFont = largestFittingFont(headings_[0]->font(), texts);
+    for (QLabel* heading : headings_) {
+        heading->setFont(headingFont);
+    }
 }
 
 QCheckBox* MainWindow::boxOf(const Material& m) const {
@@ -193,7 +238,7 @@ void MainWindow::openResults(const QString& materialsLine) {
         results_ = std::make_unique<ResultsWindow>(model_);
         connect(results_.get(), &ResultsWindow::closed, this, &QWidget::show);
     }
-    results_->open(materialsLine);
+    results_->open(materialsLine, this);
     emit resultsOpened(materialsLine);
 }
 
@@ -207,7 +252,17 @@ void MainWindow::showModel() {
     }
     const auto [slot1, slot2] = model_.slotTexts();
     slot1_->setText(toQString(slot1));
+    slot1_->setAccessibleDescription(slot1_->text());
     slot2_->setText(toQString(slot2));
+    slot2_->setAccessibleDescription(slot2_->text());
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        confirm_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void MainWindow::refreshClock() {

@@ -17,6 +17,7 @@
 
 class QCheckBox;
 class QLabel;
+class QPushButton;
 class QTimer;
 
 namespace velmora::ui {
@@ -37,6 +38,9 @@ signals:
     // Emitted after this window has been hidden and the results window shown.
     void resultsOpened(const QString& materialsLine);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildCatalogue();
     void buildSideColumn();
@@ -47,12 +51,17 @@ private:
     void openResults(const QString& materialsLine);
     void showModel();
     void refreshClock();
+    void fitFontsToTheLayout();
 
     SelectionModel model_;
     std::array<QCheckBox*, kMaterialCount> boxes_{};
     QLabel* slot1_ = nullptr;
     QLabel* slot2_ = nullptr;
     QLabel* clock_ = nullptr;
+    QLabel* notice_ = nullptr;
+    std::array<QLabel*, 3> headings_{};
+    QPushButton* clear_ = nullptr;
+    QPushButton* confirm_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     std::unique_ptr<ResultsWindow> results_; // after model_, which it reads
 };

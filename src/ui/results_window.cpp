@@ -7,11 +7,15 @@
 #include "ui/app_icon.h"
 #include "ui/core_text.h"
 #include "ui/notice_box.h"
+#include "ui/screen_reader.h"
 #include "ui/song_font.h"
+#include "ui/text_fit.h"
 #include "ui/twips.h"
+#include "ui/whole_frames.h"
 #include "ui/window_placement.h"
 #include "ui/wrapping_button.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -22,13 +26,16 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <vector>
 
 namespace velmora::ui {
 namespace {
@@ -59,9 +66,26 @@ constexpr std::array<ProcessButton, 4> kButtons{{
     {"CommandSAW", "埋弧焊(SAW)", {4815, 600, 1095, 495}, Process::Saw},
 }};
 
+// The heading a screen reader gives the three answer fields.
+const QString kAnswersHeading = QStringLiteral("焊接材料选择结果");
+
+// A process button is down while the fields show its answer. Pressing it does not
+// toggle it: the window decides, since a notice leaves the mark where it was.
+class MarkedButton : public WrappingButton {
+public:
+    using WrappingButton::WrappingButton;
+
+protected:
+    void nextCheckState() override {}
+};
+
 // Text at the top left of its box, as the form's labels have always drawn it.
-QLabel* label(QWidget* parent, const char* name, const QString& text, TwipsRect where) {
-    auto* l = new QLabel(text, parent);
+QLabel* label(QWidget* parent, const char* name, const QString& text, TwipsRect where,
+              QLabel* l = nullptr) {
+    if (l == nullptr) {
+        l = new QLabel(parent);
+    }
+    l->setText(text);
     l->setObjectName(QLatin1String(name));
     l->setFont(songFont(kLabelPoints));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -71,8 +95,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, TwipsRect 
 
 // An answer an engineer copies into a procedure sheet: selectable, and Ctrl+C copies
 // a selection. A right-click brings up the window's menu, as anywhere else.
-QLabel* outputLabel(QWidget* parent, const char* name, TwipsRect where) {
-    QLabel* l = label(parent, name, QString(), where);
+QLabel* outputLabel(QWidget* parent, const char* name, TwipsRect where, QLabel* l = nullptr) {
+    l = label(parent, name, QString(), where, l);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     l->setContextMenuPolicy(Qt::NoContextMenu);
     return l;
@@ -89,6 +113,17 @@ void setTextAndFit(QLabel* l, const QString& text) {
     l->resize(l->sizeHint());
 }
 
+// An answer field is named by the heading and the field its text begins with
+// ("焊条型号："); its value is the rest. Screen readers are told it changed.
+void announceAnswer(QLabel* l, const QString& text) {
+    const qsizetype colon = text.indexOf(u'：');
+    const QString field = colon < 0 ? QString() : text.left(colon);
+    l->setAccessibleName(kAnswersHeading + u' ' + field);
+    l->setAccessibleDescription(colon < 0 ? text : text.mid(colon + 1));
+    QAccessibleEvent changed(l, QAccessible::NameChanged);
+    announce(changed);
+}
+
 } // namespace
 
 ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
@@ -102,16 +137,19 @@ ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
     setFixedSize(px(kClientWidth), px(kClientHeight));
 
     materialsHeading_ = label(this, "Label2", QStringLiteral("已选材料"), {120, 165, 1125, 450});
-    materials_ = outputLabel(this, "lblcl", kMaterialsRect);
-    materials_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    materials_->setLineWidth(1);
+    materials_ = outputLabel(this, "lblcl", kMaterialsRect,
+                             new BoxLabel(Qt::AlignLeft | Qt::AlignTop, this));
 
-    for (const ProcessButton& entry : kButtons) {
-        auto* button = new WrappingButton(QString::fromUtf8(entry.caption), this);
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        const ProcessButton& entry = kButtons[i];
+        auto* button = new MarkedButton(QString::fromUtf8(entry.caption), this);
         button->setObjectName(QLatin1String(entry.name));
         button->setGeometry(px(entry.where));
+        button->setCheckable(true);
+        button->setAutoDefault(true); // Enter presses the focused button, as Space does
         const Process process = entry.process;
         connect(button, &QPushButton::clicked, this, [this, process] { runProcess(process); });
+        buttons_[i] = button;
     }
 
     // Reaches x = 11640 twips, past the right edge, so it spans any width the window takes.
@@ -127,6 +165,13 @@ ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
     label(this, "Label4", QStringLiteral("选择结果"), {120, 2160, 960, 330});
     gas_ = outputLabel(this, "lblqtlx", kGasRect);
     buildActions();
+    for (QLabel* l : {classification_, brand_, gas_}) {
+        l->setAccessibleName(kAnswersHeading);
+    }
+
+    if (!songFaceInstalled()) {
+        fitFontsToTheLayout();
+    }
 }
 // Copy, print and export, by shortcut or from the right-click menu.
 void ResultsWindow::buildActions() {
@@ -150,7 +195,42 @@ void ResultsWindow::buildActions() {
 
 ResultsWindow::~ResultsWindow() = default;
 
-void ResultsWindow::open(const QString& materialsLine) {
+// Without the Song face the stand-in is wider and taller: shrink the button font until
+// the captions fit on their two lines, and the labels' font until the headings fit
+// and each row of text stays clear of the next (the materials box of the buttons).
+void ResultsWindow::fitFontsToTheLayout() {
+    std::vector<TextRoom> texts;
+    for (const QPushButton* b : buttons_) {
+        texts.push_back(captionRoom(b, true));
+    }
+    setFont(largestFittingFont(font(), texts));
+
+    // Each row of text ends above the next: the materials box above the buttons, each
+    // answer above the next answer, the last inside the window.
+    const std::array<const QLabel*, 4> rows{materials_, classification_, brand_, gas_};
+    const std::array<int, 4> rowEnds{buttons_[0]->y(), brand_->y(), gas_->y(), height()};
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    const auto fits = [&](const QFont& f) {
+        for (QLabel* l : labels) {
+            l->setFont(f);
+        }
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i]->y() + rows[i]->sizeHint().height() > rowEnds[i]) {
+                return false;
+            }
+        }
+        return std::all_of(labels.begin(), labels.end(), [&f](const QLabel* l) {
+            return l->text().isEmpty() || fitsItsRoom(f, captionRoom(l));
+        });
+    };
+    const QFont labelFont = largestFittingFont(materials_->font(), fits);
+    for (QLabel* l : labels) {
+        l->setFont(labelFont);
+    }
+}
+
+void ResultsWindow::open(const QString& materialsLine, const QWidget* over) {
+    anchor_ = over;
     // The window is used again and again: each visit starts from the laid-out form,
     // with no field written and no control holding the focus.
     setFixedSize(px(kClientWidth), px(kClientHeight));
@@ -161,10 +241,21 @@ void ResultsWindow::open(const QString& materialsLine) {
     if (QWidget* focused = focusWidget()) {
         focused->clearFocus();
     }
-    centreOnScreen(this);
+    markAnswered(std::nullopt);
+    placeOverAnchor();
     show();
     setTextAndFit(materials_, materialsLine);
+    materials_->setAccessibleName(materialsLine.trimmed());
     fitWidthToMaterialsLine();
+    placeOverAnchor();
+}
+
+void ResultsWindow::placeOverAnchor() {
+    if (anchor_ != nullptr) {
+        centreOver(this, anchor_);
+    } else {
+        centreOnScreen(this);
+    }
 }
 
 // Outer width = Label2 + the wider of lblcl and lblhtxh + 450 twips; only a materials
@@ -181,6 +272,7 @@ void ResultsWindow::runProcess(Process process) {
     const Outcome outcome = recommend(process, slot1, slot2);
     if (const auto* texts = std::get_if<Recommendation>(&outcome)) {
         write(process, *texts);
+        markAnswered(process);
     } else if (std::holds_alternative<NotFound>(outcome)) {
         openNotice(this, kNotFoundNotice);
     } else {
@@ -189,9 +281,13 @@ void ResultsWindow::runProcess(Process process) {
 }
 
 void ResultsWindow::write(Process process, const Recommendation& texts) {
-    setTextAndFit(classification_, toQString(texts[0]));
-    setTextAndFit(brand_, toQString(texts[1]));
-    setTextAndFit(gas_, toQString(texts[2]));
+    const std::array<QLabel*, 3> fields{classification_, brand_, gas_};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        setTextAndFit(fields[i], toQString(texts[i]));
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        announceAnswer(fields[i], fields[i]->text());
+    }
     shown_ = process;
     copy_->setEnabled(true);
     widenToShowOutputs();
@@ -273,6 +369,13 @@ bool ResultsWindow::exportSheet(const QString& fileName) {
     return false;
 }
 
+// Exactly the answered process's button is down; none before the first answer.
+void ResultsWindow::markAnswered(std::optional<Process> process) {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i]->setChecked(process == kButtons[i].process);
+    }
+}
+
 // A recommendation is never shown cut off: the window grows (never shrinks) until
 // the longest output ends 120 twips inside its right edge.
 void ResultsWindow::widenToShowOutputs() {
@@ -283,17 +386,37 @@ void ResultsWindow::widenToShowOutputs() {
     const int needed = right + px(kOutputMargin);
     if (needed > width()) {
         setFixedWidth(needed);
+        placeOverAnchor();
     }
 }
 
 void ResultsWindow::closeEvent(QCloseEvent* event) {
+    // A notice still up goes with the window rather than staying over the main window.
+    if (QMessageBox* notice = openNoticeOf(this)) {
+        notice->done(QMessageBox::Ok);
+    }
     for (QLabel* l : {materials_, classification_, brand_, gas_}) {
         l->clear();
     }
     shown_.reset();
     copy_->setEnabled(false);
+    materials_->setAccessibleName(QString());
+    for (QLabel* l : {classification_, brand_, gas_}) {
+        l->setAccessibleName(kAnswersHeading);
+        l->setAccessibleDescription(QString());
+    }
+    markAnswered(std::nullopt);
     emit closed();
     event->accept();
+}
+
+// Escape leaves the window as its close box does.
+void ResultsWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace velmora::ui

@@ -13,12 +13,14 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <optional>
 
 class QAction;
 class QLabel;
 class QPrinter;
+class QPushButton;
 
 namespace velmora {
 class SelectionModel;
@@ -33,9 +35,10 @@ public:
     explicit ResultsWindow(const SelectionModel& selection, QWidget* parent = nullptr);
     ~ResultsWindow() override;
 
-    // Shows the window centred at its laid-out size, writes the materials line and
-    // fits the width to it.
-    void open(const QString& materialsLine);
+    // Shows the window at its laid-out size with no process marked, writes the
+    // materials line and fits the width to it; centred over `over` on its screen, or
+    // on this window's screen when there is none.
+    void open(const QString& materialsLine, const QWidget* over = nullptr);
 
     // The answer on display, one item a line: the materials line trimmed, the caption
     // of the process that gave it, its three texts; empty when none is on display.
@@ -49,6 +52,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildActions();
@@ -57,8 +61,11 @@ private:
     void exportPdf();
     void runProcess(Process process);
     void write(Process process, const Recommendation& texts);
+    void markAnswered(std::optional<Process> process);
     void fitWidthToMaterialsLine();
     void widenToShowOutputs();
+    void placeOverAnchor();
+    void fitFontsToTheLayout();
 
     const SelectionModel& selection_;
     QLabel* materials_ = nullptr;
@@ -69,6 +76,8 @@ private:
     std::optional<Process> shown_;     // the process whose texts are on display
     QAction* copy_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    std::array<QPushButton*, 4> buttons_{};
+    const QWidget* anchor_ = nullptr; // centred over it, on its screen
 };
 
 } // namespace velmora::ui

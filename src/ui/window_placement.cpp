@@ -4,19 +4,49 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace velmora::ui {
+#include <algorithm>
 
+namespace velmora::ui {
+namespace {
+
+// Before a window is first shown its frame is not known yet; it is at least its size.
+void placeFrame(QWidget* window, const QScreen* screen, QPoint centre) {
+    const QRect frame = window->frameGeometry();
+    const QPoint topLeft = centredInside(frame.size(), centre, screen->availableGeometry());
+    // move() places the frame's top-left corner of a top-level window.
+    window->move(topLeft);
+}
+
+} // namespace
+
+QPoint centredInside(QSize frame, QPoint centre, QRect available) {
+    const auto along = [](int size, int centreAt, int low, int room) {
+        const int start = centreAt - size / 2;
+        return std::max(low, std::min(start, low + room - size));
+    };
+    return {along(frame.width(), centre.x(), available.left(), available.width()),
+            along(frame.height(), centre.y(), available.top(), available.height())};
+}
+
+// A window not shown yet counts as on whatever screen holds its default position,
+// which need not be the primary one; it opens on the primary screen instead.
 void centreOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen();
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
-    }
+    QScreen* screen = window->isVisible() ? window->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    window->setScreen(screen);
+    placeFrame(window, screen, screen->availableGeometry().center());
+}
+
+void centreOver(QWidget* window, const QWidget* anchor) {
+    QScreen* screen = anchor->screen();
+    if (screen == nullptr) {
+        centreOnScreen(window);
+        return;
+    }
+    window->setScreen(screen);
+    placeFrame(window, screen, anchor->frameGeometry().center());
 }
 
 } // namespace velmora::ui

@@ -3,7 +3,9 @@
 #include "text_support.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
+#include "ui/song_font.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +17,7 @@ using velmora::ui::MainWindow;
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void cleanup();
     void windowIsFixedAndTitled();
     void boxesStandWhereTheTwipsSay_data();
@@ -22,7 +25,9 @@ private slots:
     void framesStandWhereTheTwipsSay_data();
     void framesStandWhereTheTwipsSay();
     void grade904LIsClickableInsideTG();
-    void usageNoticeFitsItsLabel();
+    void sideColumnTextsFit();
+    void accessibleNames_data();
+    void accessibleNames();
     void selectionScenarioByClicking();
     void clearUnticksAndEmptiesTheSlots();
     void confirmWithNothingChosenShowsANotice();
@@ -30,7 +35,18 @@ private slots:
     void clockRunsFromTheStart();
     void tabWalksTheGroupsColumnByColumn();
     void spaceTogglesTheFocusedBox();
+    void enterPressesTheFocusedButtonElseConfirms_data();
+    void enterPressesTheFocusedButtonElseConfirms();
+    void ticksWhileTheRefusalIsUp();
 };
+
+// The fit tests run a second time with the Song face hidden from fontconfig; make sure
+// that run really is without it.
+void MainWindowTest::initTestCase() {
+    if (qEnvironmentVariableIsSet("VELMORA_EXPECT_FALLBACK_FONT")) {
+        QVERIFY(!velmora::ui::songFaceInstalled());
+    }
+}
 
 // No window may outlive its test.
 void MainWindowTest::cleanup() {
@@ -62,6 +78,9 @@ void MainWindowTest::windowIsFixedAndTitled() {
     QVERIFY(clock->font().bold());
     QCOMPARE(clock->font().pointSizeF(), 10.5);
     QCOMPARE(clock->palette().color(QPalette::WindowText), QColor(128, 128, 255));
+    for (const char* name : {"Label4", "Label5", "Label6"}) {
+        QCOMPARE(child<QLabel>(w, name)->font().pointSizeF(), 10.5);
+    }
 }
 
 // Left, top and width in twips, as the layout tables give them; every box is 330 high.
@@ -198,7 +217,9 @@ void MainWindowTest::grade904LIsClickableInsideTG() {
     QCOMPARE(child<QLabel>(w, "lblcl1")->text(), "904L(UNS N08904)");
 }
 
-void MainWindowTest::usageNoticeFitsItsLabel() {
+// Every text of the side column fits its place: the notice to its last line, the
+// headings and clock, the button captions, and any designation in a slot.
+void MainWindowTest::sideColumnTextsFit() {
     MainWindow w;
     const auto* notice = child<QLabel>(w, "Label1");
     QVERIFY(notice->wordWrap());
@@ -209,10 +230,62 @@ void MainWindowTest::usageNoticeFitsItsLabel() {
     QVERIFY(notice->heightForWidth(notice->width()) <= notice->height());
     for (const char* name : {"lblrq", "Label4", "Label5", "Label6"}) {
         const auto* l = child<QLabel>(w, name);
-        QCOMPARE(l->font().pointSizeF(), 10.5);
         QVERIFY(l->alignment() & Qt::AlignHCenter);
         QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), name);
+        QVERIFY2(l->fontMetrics().height() <= l->height(), name);
     }
+    for (const char* name : {"cmdqc", "Command1"}) {
+        const auto* b = child<QPushButton>(w, name);
+        QStyleOptionButton option;
+        option.initFrom(b);
+        const QRect area = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+        QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) <= area.width(), name);
+    }
+    const auto* slot = child<QLabel>(w, "lblcl1");
+    for (const velmora::Material& m : velmora::kMaterials) {
+        QVERIFY2(slot->fontMetrics().horizontalAdvance(toQString(m.designation)) <=
+                     slot->contentsRect().width(),
+                 m.designation.data());
+    }
+}
+
+// What a screen reader says for each control: its name and, for a slot, what it holds
+// (after ticking 16MnR and 20g).
+void MainWindowTest::accessibleNames_data() {
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("clear button") << "cmdqc"
+                                  << "清除选择" << QString();
+    QTest::newRow("confirm button") << "Command1"
+                                    << "请选择" << QString();
+    QTest::newRow("slot 1") << "lblcl1"
+                            << "已选材料 1"
+                            << "16MnR";
+    QTest::newRow("slot 2") << "lblcl2"
+                            << "已选材料 2"
+                            << "20g";
+    QTest::newRow("group I") << "Frame1"
+                             << "材料组 I" << QString();
+    QTest::newRow("group II") << "Frame2"
+                              << "材料组 Ⅱ" << QString();
+    QTest::newRow("group TG") << "Frame13"
+                              << "材料组 TG" << QString();
+    QTest::newRow("check box") << "chk43"
+                               << "904L(UNS N08904)" << QString();
+}
+
+void MainWindowTest::accessibleNames() {
+    QFETCH(QString, object);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    MainWindow w;
+    clickIndicator(child<QCheckBox>(w, "chk6"));
+    clickIndicator(child<QCheckBox>(w, "chk4"));
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child<QWidget>(w, object));
+    QVERIFY(a);
+    QCOMPARE(a->text(QAccessible::Name), name);
+    QCOMPARE(a->text(QAccessible::Description), description);
 }
 
 void MainWindowTest::selectionScenarioByClicking() {
@@ -356,6 +429,62 @@ void MainWindowTest::spaceTogglesTheFocusedBox() {
     QCOMPARE(child<QLabel>(w, "lblcl1")->text(), "15CrMo(G、R)");
     QTest::keyClick(box, Qt::Key_Space);
     QCOMPARE(child<QLabel>(w, "lblcl1")->text(), "");
+}
+
+// Enter or Return on a focused button presses it; anywhere else it confirms.
+void MainWindowTest::enterPressesTheFocusedButtonElseConfirms_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("confirms");
+    QTest::newRow("Return on a box") << "chk6" << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter on a box") << "chk43" << int(Qt::Key_Enter) << true;
+    QTest::newRow("Return on confirm") << "Command1" << int(Qt::Key_Return) << true;
+    QTest::newRow("Return on clear") << "cmdqc" << int(Qt::Key_Return) << false;
+    QTest::newRow("Enter on clear") << "cmdqc" << int(Qt::Key_Enter) << false;
+}
+
+void MainWindowTest::enterPressesTheFocusedButtonElseConfirms() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(bool, confirms);
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QApplication::setActiveWindow(&w);
+    QSignalSpy opened(&w, &MainWindow::resultsOpened);
+    clickIndicator(child<QCheckBox>(w, "chk6"));
+    QWidget* target = child<QWidget>(w, focus);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(opened.count(), confirms ? 1 : 0);
+    QCOMPARE(child<QLabel>(w, "lblcl1")->text(), confirms ? "16MnR" : "");
+    QVERIFY(child<QPushButton>(w, "Command1")->isDefault());
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        top->close();
+    }
+}
+
+// More boxes ticked while the refusal is up (a program's clicks, or ones queued
+// before it came): one notice, and after OK every refused box is unticked.
+void MainWindowTest::ticksWhileTheRefusalIsUp() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (const char* name : {"chk6", "chk4", "chk10", "Chk11", "chk43"}) {
+        clickIndicator(child<QCheckBox>(w, name));
+    }
+    int notices = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        notices += qobject_cast<QMessageBox*>(top) != nullptr && top->isVisible() ? 1 : 0;
+    }
+    QCOMPARE(notices, 1);
+    QVERIFY(answerNotice());
+    for (const char* name : {"chk10", "Chk11", "chk43"}) {
+        QVERIFY2(!child<QCheckBox>(w, name)->isChecked(), name);
+    }
+    QCOMPARE(child<QLabel>(w, "lblcl1")->text(), "16MnR");
+    QCOMPARE(child<QLabel>(w, "lblcl2")->text(), "20g");
+    w.close();
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -5,7 +5,10 @@
 #include "text_support.h"
 #include "ui/main_window.h"
 #include "ui/results_window.h"
+#include "ui/screen_reader.h"
+#include "ui/song_font.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -61,16 +64,39 @@ template <typename T> T* openDialog() {
     return dialog != nullptr && dialog->isVisible() ? dialog : nullptr;
 }
 
+// The button that stands down, or "" when none does.
+QString markedButton(const QWidget& w) {
+    QString down;
+    for (const char* name : kButtons) {
+        const auto* b = child<QPushButton>(w, name);
+        if (!b->isCheckable()) {
+            return "not checkable";
+        }
+        if (b->isChecked()) {
+            down += name;
+        }
+    }
+    return down;
+}
+
 } // namespace
 
 class ResultsWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void cleanup();
     void confirmOpensTheResultsInPlaceOfTheMainWindow();
     void laidOutWidthForAShortLine();
     void widerLineWidensTheWindow();
     void buttonCaptionsFit();
+    void rowsOfTextStayApart();
+    void processMarkFollowsTheAnswer_data();
+    void processMarkFollowsTheAnswer();
+    void keys_data();
+    void keys();
+    void answersAreNamedAndAnnounced_data();
+    void answersAreNamedAndAnnounced();
     void everySelectionAgreesWithTheCore();
     void notFoundLeavesTheFieldsAlone();
     void singleMaterialWithoutEntrySaysSo();
@@ -83,7 +109,15 @@ private slots:
     void rightClickOffersCopyPrintAndExport();
     void exportWritesTheSheet();
     void printUsesThePrintDialog();
+    void clicksWhileANoticeIsUp_data();
+    void clicksWhileANoticeIsUp();
 };
+
+void ResultsWindowTest::initTestCase() {
+    if (qEnvironmentVariableIsSet("VELMORA_EXPECT_FALLBACK_FONT")) {
+        QVERIFY(!velmora::ui::songFaceInstalled());
+    }
+}
 
 void ResultsWindowTest::cleanup() {
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
@@ -113,6 +147,9 @@ void ResultsWindowTest::confirmOpensTheResultsInPlaceOfTheMainWindow() {
     for (const char* name :
          {"Label2", "Label3", "Label4", "lblcl", "lblhtxh", "lblhtph", "lblqtlx"}) {
         QCOMPARE(child<QLabel>(*r, name)->font().pointSizeF(), 12.0);
+    }
+    for (const char* name : kButtons) {
+        QCOMPARE(child<QPushButton>(*r, name)->font().pointSizeF(), 9.0);
     }
 
     QVERIFY(!press(*r, "CommandSMAW"));
@@ -156,7 +193,6 @@ void ResultsWindowTest::buttonCaptionsFit() {
     for (int i = 0; i < 4; ++i) {
         auto* b = child<QPushButton>(r, kButtons[i]);
         QCOMPARE(b->text(), captions[i]);
-        QCOMPARE(b->font().pointSizeF(), 9.0);
         QStyleOptionButton option;
         option.initFrom(b);
         const QRect area = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
@@ -164,6 +200,160 @@ void ResultsWindowTest::buttonCaptionsFit() {
             b->fontMetrics().boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, b->text());
         QVERIFY2(area.contains(needed), qPrintable(b->text()));
     }
+}
+
+// With a long answer written, no row of text runs into the
+// next: the materials box stays above the buttons, each answer above the next one.
+void ResultsWindowTest::rowsOfTextStayApart() {
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk6", "Chk11"});
+    QVERIFY(!press(*r, "CommandSMAW"));
+    const QLabel* line = child<QLabel>(*r, "lblcl");
+    QVERIFY(line->geometry().bottom() < child<QPushButton>(*r, "CommandSMAW")->y());
+    const QLabel* classification = child<QLabel>(*r, "lblhtxh");
+    const QLabel* brand = child<QLabel>(*r, "lblhtph");
+    const QLabel* gas = child<QLabel>(*r, "lblqtlx");
+    QVERIFY(classification->geometry().bottom() < brand->y());
+    QVERIFY(brand->geometry().bottom() < gas->y());
+    QVERIFY(gas->geometry().bottom() < r->height());
+    for (const QLabel* l : {line, classification, brand, gas}) {
+        QVERIFY2(l->width() >= l->fontMetrics().horizontalAdvance(l->text()),
+                 qPrintable(l->text()));
+    }
+    for (const char* name : {"Label2", "Label3", "Label4"}) {
+        const QLabel* heading = child<QLabel>(*r, name);
+        QVERIFY2(heading->fontMetrics().horizontalAdvance(heading->text()) <= heading->width(),
+                 name);
+        QVERIFY2(heading->fontMetrics().height() <= heading->height(), name);
+    }
+    r->close();
+}
+
+// The button whose answer the fields show stays down; a notice leaves the mark where
+// it was; a new opening starts with none down.
+void ResultsWindowTest::processMarkFollowsTheAnswer_data() {
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("presses");
+    QTest::addColumn<bool>("reopen");
+    QTest::addColumn<QString>("down");
+    QTest::newRow("none before an answer") << QStringList{"chk32"} << QStringList{} << false << "";
+    QTest::newRow("answered") << QStringList{"chk32"} << QStringList{"CommandGTAW"} << false
+                              << "CommandGTAW";
+    QTest::newRow("last answer wins")
+        << QStringList{"chk32"} << QStringList{"CommandGTAW", "CommandMAG"} << false
+        << "CommandMAG";
+    QTest::newRow("same button twice")
+        << QStringList{"chk32"} << QStringList{"CommandMAG", "CommandMAG"} << false << "CommandMAG";
+    QTest::newRow("no entry keeps the mark")
+        << QStringList{"chk32"} << QStringList{"CommandSMAW", "CommandSAW"} << false
+        << "CommandSMAW";
+    QTest::newRow("not found keeps the mark")
+        << QStringList{"chk23", "chk13"} << QStringList{"CommandSMAW", "CommandMAG"} << false
+        << "CommandSMAW";
+    QTest::newRow("not found first marks nothing")
+        << QStringList{"chk23", "chk13"} << QStringList{"CommandMAG"} << false << "";
+    QTest::newRow("reopened") << QStringList{"chk32"} << QStringList{"CommandGTAW"} << true << "";
+}
+
+void ResultsWindowTest::processMarkFollowsTheAnswer() {
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, presses);
+    QFETCH(bool, reopen);
+    QFETCH(QString, down);
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, boxes);
+    const QStringList captions{"焊条电弧焊(SMAW)", "气体保护焊(MAG)", "手工氩弧焊(GTAW)",
+                               "埋弧焊(SAW)"};
+    for (const QString& button : presses) {
+        press(*r, qPrintable(button));
+    }
+    if (reopen) {
+        r->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        r = confirmWith(main, {});
+    }
+    QCOMPARE(markedButton(*r), down);
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(child<QPushButton>(*r, kButtons[i])->text(), captions[i]);
+    }
+    r->close();
+}
+
+// Enter or Return on a focused process button presses it; Escape leaves the window
+// as the close box does.
+void ResultsWindowTest::keys_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("classification");
+    QTest::newRow("Return on MAG") << "CommandMAG" << int(Qt::Key_Return) << "焊丝型号：--";
+    QTest::newRow("Enter on GTAW") << "CommandGTAW" << int(Qt::Key_Enter) << "焊丝型号：ER309";
+    QTest::newRow("Escape on SMAW") << "CommandSMAW" << int(Qt::Key_Escape) << "";
+    QTest::newRow("Escape on an answer") << "lblhtxh" << int(Qt::Key_Escape) << "";
+}
+
+void ResultsWindowTest::keys() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, classification);
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk32"});
+    QVERIFY(QTest::qWaitForWindowExposed(r));
+    QApplication::setActiveWindow(r);
+    QWidget* target = child<QWidget>(*r, focus);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key));
+    const bool leaves = key == Qt::Key_Escape;
+    QCOMPARE(r->isVisible(), !leaves);
+    QCOMPARE(main.isVisible(), leaves);
+    QCOMPARE(child<QLabel>(*r, "lblhtxh")->text(), classification);
+    QCOMPARE(child<QLabel>(main, "lblcl1")->text(), "1Cr23Ni13(-)");
+    QVERIFY(child<QCheckBox>(main, "chk32")->isChecked());
+    r->close();
+    main.close();
+}
+
+// The answer fields are named by the heading and their field, hold the value as
+// description, and tell a screen reader when an answer is written.
+void ResultsWindowTest::answersAreNamedAndAnnounced_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("classification") << "lblhtxh"
+                                    << "焊接材料选择结果 焊条型号"
+                                    << "E5015 E5016";
+    QTest::newRow("brand") << "lblhtph"
+                           << "焊接材料选择结果 焊条牌号"
+                           << "J507  J506";
+    QTest::newRow("gas") << "lblqtlx"
+                         << "焊接材料选择结果 保护气体"
+                         << "无";
+    QTest::newRow("materials line") << "lblcl"
+                                    << "16MnR    Q235-B,C" << QString();
+}
+
+void ResultsWindowTest::answersAreNamedAndAnnounced() {
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk6", "chk2"});
+    QList<QPair<QString, QAccessible::Event>> heard;
+    velmora::ui::setScreenReaderListener([&heard](const QAccessibleEvent& event) {
+        heard.append({event.object()->objectName(), event.type()});
+    });
+    QVERIFY(!press(*r, "CommandSMAW"));
+    velmora::ui::setScreenReaderListener({});
+
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child<QLabel>(*r, field));
+    QVERIFY(a);
+    QCOMPARE(a->text(QAccessible::Name), name);
+    QCOMPARE(a->text(QAccessible::Description), description);
+    QCOMPARE(heard.contains(qMakePair(field, QAccessible::NameChanged)), field != "lblcl");
+    r->close();
 }
 
 // Every selection a person can make, every button: the window shows what the core
@@ -436,6 +626,56 @@ void ResultsWindowTest::printUsesThePrintDialog() {
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page/"), 1);
+    r->close();
+}
+
+// More clicks while the not-found notice is up, or the window closed under it: no
+// second notice, the fields and the mark as they were, the selection kept.
+void ResultsWindowTest::clicksWhileANoticeIsUp_data() {
+    QTest::addColumn<QString>("then");
+    QTest::newRow("same button again") << "CommandMAG";
+    QTest::newRow("another button") << "CommandSAW";
+    QTest::newRow("window closed") << "close";
+    QTest::newRow("escape") << "escape";
+}
+
+void ResultsWindowTest::clicksWhileANoticeIsUp() {
+    QFETCH(QString, then);
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk23", "chk13"});
+    QVERIFY(!press(*r, "CommandSMAW"));
+    const QStringList smaw = fields(*r);
+    QTest::mouseClick(child<QPushButton>(*r, "CommandMAG"), Qt::LeftButton);
+    QVERIFY(QApplication::activeModalWidget() != nullptr);
+    if (then == "close") {
+        QVERIFY(r->close());
+    } else if (then == "escape") {
+        QTest::keyClick(r, Qt::Key_Escape);
+    } else {
+        QTest::mouseClick(child<QPushButton>(*r, qPrintable(then)), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(*r, qPrintable(then)), Qt::LeftButton);
+    }
+    int notices = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        notices += qobject_cast<QMessageBox*>(w) != nullptr && w->isVisible() ? 1 : 0;
+    }
+    const bool closed = then == "close" || then == "escape";
+    QCOMPARE(notices, closed ? 0 : 1);
+    if (!closed) {
+        QVERIFY(answerNotice());
+        QVERIFY(!answerNotice());
+        QCOMPARE(fields(*r), smaw);
+        QCOMPARE(markedButton(*r), "CommandSMAW");
+        r->close();
+    }
+    QVERIFY(main.isVisible());
+    QCOMPARE(child<QLabel>(main, "lblcl1")->text(), "0Cr18Ni10Ti(321)");
+    QCOMPARE(child<QLabel>(main, "lblcl2")->text(), "15CrMo(G、R)");
+    // The window opens again as usual.
+    r = confirmWith(main, {});
+    QVERIFY(!press(*r, "CommandSMAW"));
+    QCOMPARE(fields(*r), smaw);
     r->close();
 }
 

@@ -1,0 +1,17 @@
+#pragma once
+
+class QApplication;
+
+namespace velmora::ui {
+
+// Start-up work shared by the program and its screenshot tool: Qt's own texts (context
+// menus, standard dialogs) in Simplified Chinese whatever the system language, since
+// the whole interface is Chinese, and the windows' Song 9 pt as the application font,
+// so that notices read like the windows that raise them.
+void prepareApplication(QApplication& app);
+
+// Loads Qt's Simplified Chinese translation from Qt's translations folder. Returns
+// false, leaving Qt's texts in English, where that translation is not installed.
+bool installQtChineseTranslation(QApplication& app);
+
+} // namespace velmora::ui

@@ -1,0 +1,43 @@
+#pragma once
+
+// The layouts in twips were measured for the Song face. Where it is missing the
+// stand-in CJK face is taller and wider at the same point size: captions lose their
+// ends and rows run into one another. These helpers find the largest size at which
+// every text still fits the place it is given, so the geometry can stay as it is.
+
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <span>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace velmora::ui {
+
+// A text and the room it has, in pixels. A width of 0 leaves the width free (a label
+// that sizes itself to its text); a wrapped text breaks into lines at the room's width.
+struct TextRoom {
+    QString text;
+    QSize room;
+    bool wraps = false;
+};
+
+bool fitsItsRoom(const QFont& font, const TextRoom& text);
+
+// `font` when every text fits its room; otherwise the largest size below it, in steps
+// of a quarter point and no smaller than 5 pt, at which every text does.
+QFont largestFittingFont(QFont font, std::span<const TextRoom> texts);
+// The same search, with what "fits" means left to `fits`.
+QFont largestFittingFont(QFont font, const std::function<bool(const QFont&)>& fits);
+
+// The room a widget gives its caption: a check box's beside its indicator, a push
+// button's inside its bevel (wrapped when `wraps`), a label's inside its frame.
+TextRoom captionRoom(const QCheckBox* box);
+TextRoom captionRoom(const QPushButton* button, bool wraps = false);
+TextRoom captionRoom(const QLabel* label);
+
+} // namespace velmora::ui

@@ -1,0 +1,15 @@
+# Set-up of the fallback-font runs: the fontconfig in FONTS_CONF must offer Noto CJK
+# and must not offer AR PL UMing, or those runs would prove nothing.
+find_program(FC_LIST fc-list REQUIRED)
+set(ENV{FONTCONFIG_FILE} ${FONTS_CONF})
+execute_process(COMMAND ${FC_LIST} : family OUTPUT_VARIABLE families RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "fc-list failed (${result})")
+endif()
+if(NOT families MATCHES "Noto (Sans|Serif) CJK SC")
+    message(FATAL_ERROR "No Noto CJK face under ${FONTS_CONF}: install fonts-noto-cjk")
+endif()
+if(families MATCHES "UMing|SimSun")
+    message(FATAL_ERROR "The Song face is still visible under ${FONTS_CONF}")
+endif()
+message(STATUS "Fallback fonts: ${families}")
