@@ -76,8 +76,9 @@ endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # dpkg-shlibdeps (from dpkg-dev) adds the Qt and C++ runtime libraries; the
-# windows draw their Chinese text in AR PL UMing, which no library pulls in.
+# windows draw their Chinese text in AR PL UMing, and Qt's own texts (context menus,
+# dialogs) come from its Chinese translation; no library pulls those in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-arphic-uming)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, qt6-translations-l10n")
 
 include(CPack)

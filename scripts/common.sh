@@ -2,10 +2,12 @@
 # Sourced, not run.
 
 VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# desktop-file-utils, appstream and dpkg-dev let the tests validate the desktop entry
-# and metadata and build the Debian package.
-VELMORA_PACKAGES=(cmake g++ make qt6-base-dev fonts-arphic-uming desktop-file-utils appstream
-    dpkg-dev)
+# qt6-translations-l10n puts Qt's own texts into Chinese. desktop-file-utils, appstream
+# and dpkg-dev let the tests validate the desktop entry and metadata and build the
+# Debian package; fontconfig, fonts-dejavu-core and fonts-noto-cjk make the desktop
+# without the Song face that the fit tests run on a second time.
+VELMORA_PACKAGES=(cmake g++ make qt6-base-dev fonts-arphic-uming qt6-translations-l10n
+    desktop-file-utils appstream dpkg-dev fontconfig fonts-dejavu-core fonts-noto-cjk)
 
 velmora_install_missing() {
     local missing=()

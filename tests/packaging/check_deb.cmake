@@ -24,7 +24,7 @@ set(failures)
 execute_process(COMMAND ${DPKG_DEB} --field ${debs} Depends
                 OUTPUT_VARIABLE depends OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 # libqt6widgets6 can only come from dpkg-shlibdeps.
-foreach(dependency fonts-arphic-uming libqt6widgets6)
+foreach(dependency fonts-arphic-uming qt6-translations-l10n libqt6widgets6)
     if(NOT depends MATCHES "(^|, )${dependency}( |,|$)")
         list(APPEND failures "no ${dependency} in Depends: ${depends}")
     endif()

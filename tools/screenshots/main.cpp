@@ -1,9 +1,10 @@
 // Renders the two windows as the README shows them: the main window with two
-// materials ticked, and the results window answering for them; and the answer sheet
-// for the same two materials, as an image of the A4 page.
+// materials ticked, and the results window answering for them, its SMAW button down;
+// and the answer sheet for the same two materials, as an image of the A4 page.
 // Usage: velmora_screenshots OUTPUT_DIR
 
 #include "ui/answer_sheet.h"
+#include "ui/application_setup.h"
 #include "ui/main_window.h"
 #include "ui/results_window.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    velmora::ui::prepareApplication(app);
 
     velmora::ui::MainWindow main;
     main.show();
