@@ -23,6 +23,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -189,10 +190,11 @@ int answer(const Parser& p) {
     if (const int* status = std::get_if<int>(&chosen)) {
         return *status;
     }
-    const auto [first, second] = std::get<Materials>(chosen);
+    const Materials& m = std::get<Materials>(chosen);
     std::vector<cli::Answer> answers;
+    answers.reserve(processes.size());
     for (Process process : processes) {
-        answers.push_back(cli::answerFor(process, first, second));
+        answers.push_back(cli::answerFor(process, m.first, m.second));
     }
     // Only a question about one process can go unanswered.
     const bool unanswered =
@@ -248,10 +250,10 @@ int sheet(const Parser& p) {
     if (const int* status = std::get_if<int>(&chosen)) {
         return *status;
     }
-    const auto [first, second] = std::get<Materials>(chosen);
+    const Materials& m = std::get<Materials>(chosen);
     QString error;
     if (!ui::saveAnswerSheetPdf(
-            file, ui::answerSheetFor(first, second, QDateTime::currentDateTime()), &error)) {
+            file, ui::answerSheetFor(m.first, m.second, QDateTime::currentDateTime()), &error)) {
         sayLine(error);
         return kWriteFailed;
     }
@@ -347,9 +349,7 @@ bool wantsSheet(int argc, char* argv[]) {
     return p.parser.parse(arguments) && p.command() == kSheet;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
+int start(int argc, char* argv[]) {
 #ifdef _WIN32
     // UTF-8 out, byte for byte: no CRLF translation, and a console that shows it.
     _setmode(_fileno(stdout), _O_BINARY);
@@ -374,4 +374,16 @@ int main(int argc, char* argv[]) {
     const QCoreApplication app(argc, argv);
     useChineseQtTexts(translator);
     return run(QCoreApplication::arguments());
+}
+
+} // namespace
+
+// Nothing escapes as a crash: running out of memory, say, ends with a line and status 3.
+int main(int argc, char* argv[]) {
+    try {
+        return start(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "velmora-cli: %s\n", e.what());
+        return kWriteFailed;
+    }
 }

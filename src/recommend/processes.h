@@ -27,16 +27,16 @@ inline constexpr std::array<ProcessName, 4> kProcessNames{{
 // Said in place of the three texts where a process has no rule for the materials.
 inline constexpr std::string_view kNoConsumableText = "未查询到合适的焊材";
 
-static_assert(
-    [] {
-        for (std::size_t i = 0; i < kProcessNames.size(); ++i) {
-            if (static_cast<std::size_t>(kProcessNames[i].process) != i) {
-                return false;
-            }
+// Named, not an immediately invoked lambda, so that cppcheck can read it.
+constexpr bool namesFollowProcessOrder() noexcept {
+    for (std::size_t i = 0; i < kProcessNames.size(); ++i) {
+        if (static_cast<std::size_t>(kProcessNames[i].process) != i) {
+            return false;
         }
-        return true;
-    }(),
-    "kProcessNames is indexed by Process");
+    }
+    return true;
+}
+static_assert(namesFollowProcessOrder(), "kProcessNames is indexed by Process");
 
 constexpr const ProcessName& processName(Process process) noexcept {
     return kProcessNames[static_cast<std::size_t>(process)];
