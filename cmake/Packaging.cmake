@@ -3,6 +3,31 @@
 # in a Debian package.
 include(GNUInstallDirs)
 
+# Writes the Debian machine-readable copyright file from LICENSE: its copyright
+# line, and its permission text as the Expat licence.
+function(velmora_write_copyright license output)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${license})
+    file(READ ${license} text)
+    if(NOT text MATCHES "^MIT License\n\nCopyright \\(c\\) ([^\n]+)\n\n(.*)$")
+        message(FATAL_ERROR "${license} is no longer the MIT licence text this expects")
+    endif()
+    set(holder "${CMAKE_MATCH_1}")
+    string(STRIP "${CMAKE_MATCH_2}" body)
+    # Continuation lines start with a space; an empty line becomes " .".
+    string(REPLACE "\n\n" "\n.\n" body "${body}")
+    string(REPLACE "\n" "\n " body "${body}")
+    file(WRITE ${output}
+         "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+         "Upstream-Name: velmora\n"
+         "Upstream-Contact: ${VELMORA_PACKAGE_MAINTAINER}\n"
+         "Source: ${VELMORA_HOMEPAGE}\n"
+         "\n"
+         "Files: *\n"
+         "Copyright: ${holder}\n"
+         "License: Expat\n"
+         " ${body}\n")
+endfunction()
+
 # One reverse-DNS id names the desktop entry, the icon and the AppStream component.
 set(VELMORA_APP_ID io.github.velmora.Velmora)
 set(VELMORA_HOMEPAGE https://github.com/velmora/velmora)
@@ -25,6 +50,9 @@ set_property(TARGET velmora PROPERTY VELMORA_APP_ID ${VELMORA_APP_ID})
 target_compile_definitions(velmora PRIVATE VELMORA_APP_ID="${VELMORA_APP_ID}")
 
 install(TARGETS velmora velmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# qt_standard_project_setup gives installed programs a RUNPATH of $ORIGIN/../lib for
+# bundled Qt libraries; Velmora uses the system's, so the installed programs have none.
+set_target_properties(velmora velmora-cli PROPERTIES INSTALL_RPATH "")
 
 if(UNIX AND NOT APPLE)
     install(FILES ${VELMORA_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -40,20 +68,31 @@ if(UNIX AND NOT APPLE)
             RENAME ${VELMORA_APP_ID}.svg)
     unset(hicolor)
 
-    # Manual pages go out compressed, as Debian wants them (gzip -n: no time stamp,
-    # so the same page makes the same file).
+    # What Debian asks of every package: the licence in machine-readable form, the
+    # changelog and the manual pages, the last two compressed as Debian wants them
+    # (gzip -n: no time stamp, so the same text makes the same file).
+    set(packaging_out ${PROJECT_BINARY_DIR}/packaging)
+    velmora_write_copyright(${PROJECT_SOURCE_DIR}/LICENSE ${packaging_out}/copyright)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/man/velmora.1.in ${packaging_out}/velmora.1
+                   @ONLY)
     find_program(GZIP gzip REQUIRED)
-    set(man_pages)
-    foreach(page velmora-cli.1)
-        set(compressed ${PROJECT_BINARY_DIR}/packaging/${page}.gz)
+    set(compressed_docs)
+    foreach(source ${packaging_out}/velmora.1 ${PROJECT_SOURCE_DIR}/packaging/man/velmora-cli.1
+                   ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
+        get_filename_component(name ${source} NAME)
+        set(compressed ${packaging_out}/${name}.gz)
         add_custom_command(OUTPUT ${compressed}
-            COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/packaging/man/${page} > ${compressed}
-            DEPENDS ${PROJECT_SOURCE_DIR}/packaging/man/${page} VERBATIM)
-        list(APPEND man_pages ${compressed})
+            COMMAND ${GZIP} -9nc ${source} > ${compressed}
+            DEPENDS ${source} VERBATIM)
+        list(APPEND compressed_docs ${compressed})
     endforeach()
-    add_custom_target(velmora_man_pages ALL DEPENDS ${man_pages})
-    install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-    unset(man_pages)
+    add_custom_target(velmora_compressed_docs ALL DEPENDS ${compressed_docs})
+    install(FILES ${packaging_out}/velmora.1.gz ${packaging_out}/velmora-cli.1.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${packaging_out}/copyright ${packaging_out}/changelog.gz
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
+    unset(compressed_docs)
+    unset(packaging_out)
 endif()
 
 set(CPACK_PACKAGE_NAME velmora)

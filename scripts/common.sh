@@ -2,12 +2,16 @@
 # Sourced, not run.
 
 VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# qt6-translations-l10n puts Qt's own texts into Chinese. desktop-file-utils, appstream
-# and dpkg-dev let the tests validate the desktop entry and metadata and build the
-# Debian package; fontconfig, fonts-dejavu-core and fonts-noto-cjk make the desktop
-# without the Song face that the fit tests run on a second time.
+# qt6-translations-l10n puts Qt's own texts into Chinese. desktop-file-utils, appstream,
+# dpkg-dev and lintian let the tests validate the desktop entry and metadata, build the
+# Debian package and check it; fontconfig, fonts-dejavu-core and fonts-noto-cjk make
+# the desktop without the Song face that the fit tests run on a second time.
 VELMORA_PACKAGES=(cmake g++ make qt6-base-dev fonts-arphic-uming qt6-translations-l10n
-    desktop-file-utils appstream dpkg-dev fontconfig fonts-dejavu-core fonts-noto-cjk)
+    desktop-file-utils appstream dpkg-dev lintian fontconfig fonts-dejavu-core fonts-noto-cjk)
+# ./scripts/test --clang builds with this compiler.
+VELMORA_CLANG_PACKAGES=(clang)
+# ./scripts/lint runs these over src/.
+VELMORA_LINT_PACKAGES=(clang-tidy cppcheck)
 
 velmora_install_missing() {
     local missing=()
@@ -30,9 +34,11 @@ velmora_install_missing() {
 }
 
 # velmora_build BUILD_DIR [extra cmake arguments...]
+# VELMORA_WERROR=ON in the environment makes every compiler warning an error (CI).
 velmora_build() {
     local dir=$1
     shift
-    cmake -S "$VELMORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake -S "$VELMORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVELMORA_WERROR="${VELMORA_WERROR:-OFF}" "$@" >/dev/null
     cmake --build "$dir" --parallel "$(nproc)"
 }

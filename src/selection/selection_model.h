@@ -18,8 +18,8 @@ class SelectionModel {
 public:
     enum class Slot { One, Two };
 
-    // Both slots are filled: show the notice, then set the box back to unticked.
-    // Setting it back runs untick(), which finds the material in neither slot.
+    // Both slots are filled: the material stays unticked and the slots unchanged.
+    // The window shows the notice and, once it is answered, the box unticked again.
     struct Refused {
         Notice notice;
     };

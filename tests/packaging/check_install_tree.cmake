@@ -1,5 +1,6 @@
 # Checks that the installed files agree with each other where the validators do
-# not look: exactly the expected files are installed, the desktop entry starts an
+# not look: exactly the expected files are installed, the programs carry no
+# RUNPATH, the desktop entry starts an
 # installed program and names the installed icons, each icon has the size of its
 # folder, and the AppStream metadata names an installed program and screenshots
 # that are in docs/.
@@ -9,9 +10,10 @@ cmake_minimum_required(VERSION 3.25)
 set(failures)
 set(desktop ${DATADIR}/applications/${APP_ID}.desktop)
 set(metainfo ${DATADIR}/metainfo/${APP_ID}.metainfo.xml)
-set(expected ${BINDIR}/velmora ${BINDIR}/velmora-cli ${MANDIR}/man1/velmora-cli.1.gz
-    ${desktop} ${metainfo}
-    ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg)
+set(expected ${BINDIR}/velmora ${BINDIR}/velmora-cli ${desktop} ${metainfo}
+    ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg
+    ${DATADIR}/doc/velmora/copyright ${DATADIR}/doc/velmora/changelog.gz
+    ${MANDIR}/man1/velmora.1.gz ${MANDIR}/man1/velmora-cli.1.gz)
 foreach(size 16 32 48)
     list(APPEND expected ${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -25,6 +27,16 @@ endforeach()
 foreach(path IN LISTS installed)
     if(NOT path IN_LIST expected)
         list(APPEND failures "installed but not expected: ${path}")
+    endif()
+endforeach()
+
+# The system's Qt is found through the system's library path.
+foreach(program velmora velmora-cli)
+    if(EXISTS ${STAGE}/${BINDIR}/${program})
+        file(READ_ELF ${STAGE}/${BINDIR}/${program} RPATH rpath RUNPATH runpath)
+        if(rpath OR runpath)
+            list(APPEND failures "${BINDIR}/${program} has RPATH '${rpath}', RUNPATH '${runpath}'")
+        endif()
     endif()
 endforeach()
 

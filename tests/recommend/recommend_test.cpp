@@ -53,7 +53,6 @@ private slots:
     void slotOrderNeverMatters();
     void eitherSlotAloneIsTheSame();
     void singleMaterialsAllAnswered();
-    void groupKeysNeverReachAField();
     void textsOutsideTheCatalogue_data();
     void textsOutsideTheCatalogue();
 };
@@ -378,20 +377,6 @@ void RecommendTest::singleMaterialsAllAnswered() {
             QVERIFY2(sawGap ? std::holds_alternative<NoEntry>(o)
                             : std::holds_alternative<Recommendation>(o),
                      qPrintable(QString("%1: %2").arg(processName(p), toQString(m.designation))));
-        }
-    }
-}
-
-void RecommendTest::groupKeysNeverReachAField() {
-    for (Process p : kProcesses) {
-        for (const Material& a : kMaterials) {
-            QStringList texts = describe(recommend(p, a.designation, ""));
-            for (const Material& b : kMaterials) {
-                texts << describe(recommend(p, a.designation, b.designation));
-            }
-            for (const QString& text : texts) {
-                QVERIFY2(!text.contains("tsg1") && !text.contains("dhjg1"), qPrintable(text));
-            }
         }
     }
 }

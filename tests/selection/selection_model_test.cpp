@@ -11,20 +11,13 @@ using namespace velmora;
 
 namespace {
 
+// A designation the test misspells stops the test, in every build type.
 const Material& material(std::string_view designation) {
     const Material* m = findMaterial(designation);
-    Q_ASSERT(m);
-    return *m;
-}
-
-// What the main window does with a tick: a refused box is set back, which the window
-// reports as an untick.
-SelectionModel::TickResult tickLikeTheWindow(SelectionModel& model, const Material& m) {
-    auto result = model.tick(m);
-    if (std::holds_alternative<SelectionModel::Refused>(result)) {
-        model.untick(m);
+    if (m == nullptr) {
+        qFatal("not a catalogue designation: %.*s", int(designation.size()), designation.data());
     }
-    return result;
+    return *m;
 }
 
 QString lineOf(const SelectionModel::ConfirmResult& r) {
@@ -53,7 +46,7 @@ void SelectionModelTest::scenario() {
     QCOMPARE(std::get<SelectionModel::Slot>(model.tick(material("20g"))),
              SelectionModel::Slot::Two);
 
-    const auto refused = tickLikeTheWindow(model, material("35Mn"));
+    const auto refused = model.tick(material("35Mn"));
     const auto* r = std::get_if<SelectionModel::Refused>(&refused);
     QVERIFY(r);
     QCOMPARE(toQString(r->notice.text), "选择的材料不能超过两种");
@@ -127,18 +120,18 @@ void SelectionModelTest::tickingATickedBoxAgainChangesNothing() {
 // material is in a slot exactly when its box is ticked, never in both slots, and a
 // slot only ever goes from empty to filled or from filled to empty.
 void SelectionModelTest::randomSequencesKeepTheInvariants() {
-    int operations = 0;
+    int refused = 0;
     for (unsigned seed = 1; seed <= 50; ++seed) {
         std::mt19937 random(seed);
         std::uniform_int_distribution<std::size_t> pick(0, kMaterialCount - 1);
         std::uniform_int_distribution<int> action(0, 99);
         SelectionModel model;
-        for (int step = 0; step < 2500; ++step, ++operations) {
+        for (int step = 0; step < 2500; ++step) {
             const auto before = model.slotTexts();
             const Material& m = kMaterials[pick(random)];
             const int a = action(random);
             if (a < 55) {
-                tickLikeTheWindow(model, m);
+                refused += std::holds_alternative<SelectionModel::Refused>(model.tick(m)) ? 1 : 0;
             } else if (a < 95) {
                 model.untick(m);
             } else if (a < 98) {
@@ -172,7 +165,8 @@ void SelectionModelTest::randomSequencesKeepTheInvariants() {
             }
         }
     }
-    QVERIFY(operations >= 100000);
+    // The walks reached two filled slots and a third tick often enough to matter.
+    QVERIFY(refused > 100);
 }
 
 QTEST_GUILESS_MAIN(SelectionModelTest)

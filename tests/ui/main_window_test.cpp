@@ -1,6 +1,7 @@
 #include "catalogue/catalogue.h"
 #include "gui_support.h"
 #include "text_support.h"
+#include "ui/clock_text.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
 #include "ui/song_font.h"
@@ -379,19 +380,22 @@ void MainWindowTest::confirmHidesTheWindowAndAsksForResults() {
 }
 
 void MainWindowTest::clockRunsFromTheStart() {
+    // The clock reads the time while the window is made: in whichever second that
+    // was, in the locale's own form (not every locale writes a four-digit year).
+    const QDateTime before = QDateTime::currentDateTime();
     MainWindow w;
+    const QDateTime after = QDateTime::currentDateTime();
     const auto* clock = child<QLabel>(w, "lblrq");
     const QString first = clock->text();
-    QVERIFY(!first.isEmpty());
-    QVERIFY(first.contains(QString::number(QDate::currentDate().year())));
+    QVERIFY2(first == velmora::ui::clockText(QLocale(), before) ||
+                 first == velmora::ui::clockText(QLocale(), after),
+             qPrintable(first));
     // Each tick of the one-second timer writes the time again, also while the window
     // is hidden. (How soon the tick comes is the event loop's business: under a
     // loaded test run it can be late, so the wait is generous.)
     const auto* timer = w.findChild<QTimer*>("Timer1");
     QCOMPARE(timer->interval(), 1000);
-    QSignalSpy ticks(timer, &QTimer::timeout);
     QTRY_VERIFY_WITH_TIMEOUT(clock->text() != first, 5000);
-    QVERIFY(ticks.count() >= 1);
 }
 
 void MainWindowTest::tabWalksTheGroupsColumnByColumn() {
