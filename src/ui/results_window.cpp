@@ -285,8 +285,8 @@ void ResultsWindow::write(Process process, const Recommendation& texts) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         setTextAndFit(fields[i], toQString(texts[i]));
     }
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        announceAnswer(fields[i], fields[i]->text());
+    for (QLabel* field : fields) {
+        announceAnswer(field, field->text());
     }
     shown_ = process;
     copy_->setEnabled(true);

@@ -29,8 +29,8 @@ bool fitsItsRoom(const QFont& font, const TextRoom& text) {
     return wideEnough && metrics.height() <= text.room.height();
 }
 
-QFont largestFittingFont(QFont font, std::span<const TextRoom> texts) {
-    return largestFittingFont(std::move(font), [&texts](const QFont& f) {
+QFont largestFittingFont(const QFont& font, std::span<const TextRoom> texts) {
+    return largestFittingFont(font, [&texts](const QFont& f) {
         return std::all_of(texts.begin(), texts.end(),
                            [&f](const TextRoom& t) { return fitsItsRoom(f, t); });
     });

@@ -30,7 +30,7 @@ bool fitsItsRoom(const QFont& font, const TextRoom& text);
 
 // `font` when every text fits its room; otherwise the largest size below it, in steps
 // of a quarter point and no smaller than 5 pt, at which every text does.
-QFont largestFittingFont(QFont font, std::span<const TextRoom> texts);
+QFont largestFittingFont(const QFont& font, std::span<const TextRoom> texts);
 // The same search, with what "fits" means left to `fits`.
 QFont largestFittingFont(QFont font, const std::function<bool(const QFont&)>& fits);
 
