@@ -49,7 +49,12 @@ set_property(TARGET velmora PROPERTY VELMORA_APP_ID ${VELMORA_APP_ID})
 # The running window names its desktop entry, so that desktops match it to its launcher.
 target_compile_definitions(velmora PRIVATE VELMORA_APP_ID="${VELMORA_APP_ID}")
 
-install(TARGETS velmora velmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# On Windows the programs sit at the top of their folder, next to their DLLs.
+if(WIN32)
+    install(TARGETS velmora velmora-cli RUNTIME DESTINATION .)
+else()
+    install(TARGETS velmora velmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 # qt_standard_project_setup gives installed programs a RUNPATH of $ORIGIN/../lib for
 # bundled Qt libraries; Velmora uses the system's, so the installed programs have none.
 set_target_properties(velmora velmora-cli PROPERTIES INSTALL_RPATH "")
@@ -111,6 +116,8 @@ set(CPACK_STRIP_FILES ON)
 
 if(UNIX AND NOT APPLE)
     set(CPACK_GENERATOR DEB)
+elseif(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackaging.cmake)
 endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

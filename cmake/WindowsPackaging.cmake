@@ -1,0 +1,59 @@
+# The Windows layout, read by cmake/Packaging.cmake in a WIN32 build: the programs sit
+# at the top of the install folder with their DLLs, Qt plugins and translation beside
+# them (cmake/WindowsDeploy.cmake), and `cpack -G NSIS` wraps that folder in an
+# installer with a Start-menu shortcut and an uninstaller.
+
+# The MinGW runtime DLLs (libstdc++, libgcc, winpthread) and the import libraries
+# that tell a Windows DLL from one that has to ship.
+foreach(file libstdc++-6.dll libwinpthread-1.dll libkernel32.a)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${file}
+                    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
+        message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where ${file} is")
+    endif()
+    get_filename_component(dir ${path} DIRECTORY)
+    get_filename_component(dir ${dir} REALPATH)
+    set(mingw_dir_${file} ${dir})
+endforeach()
+
+# Qt's own Chinese texts (buttons of its dialogs, print dialog), from Debian's
+# qt6-translations-l10n: .qm files are the same on every platform.
+find_file(VELMORA_QTBASE_ZH_CN_QM qtbase_zh_CN.qm PATHS /usr/share/qt6/translations
+          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+if(NOT VELMORA_QTBASE_ZH_CN_QM)
+    message(FATAL_ERROR "qtbase_zh_CN.qm not found: install qt6-translations-l10n")
+endif()
+
+install(CODE "
+    set(VELMORA_DEPLOY_OBJDUMP \"${CMAKE_OBJDUMP}\")
+    set(VELMORA_DEPLOY_STRIP \"${CMAKE_STRIP}\")
+    set(VELMORA_DEPLOY_SEARCH_DIRS \"$<TARGET_FILE_DIR:Qt6::Core>;${mingw_dir_libstdc++-6.dll};${mingw_dir_libwinpthread-1.dll}\")
+    set(VELMORA_DEPLOY_SYSTEM_LIBS \"${mingw_dir_libkernel32.a}\")
+    set(VELMORA_DEPLOY_QT_PLUGINS \"${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}\")
+    set(VELMORA_DEPLOY_TRANSLATIONS \"${VELMORA_QTBASE_ZH_CN_QM}\")
+")
+install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/WindowsDeploy.cmake)
+
+set(CPACK_GENERATOR NSIS)
+# A 64-bit installer for a 64-bit program: it runs wherever velmora.exe can, writes
+# to the 64-bit registry view and Program Files, and wine64 alone runs it.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_PACKAGE_FILE_NAME velmora-${PROJECT_VERSION}-win64-setup)
+# C:\Program Files\Velmora, and the same name in the Start menu and the registry.
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Velmora)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Velmora)
+set(CPACK_NSIS_PACKAGE_NAME Velmora)
+set(CPACK_NSIS_DISPLAY_NAME "Velmora ${PROJECT_VERSION}")
+# The Start-menu shortcut; it shows the icon velmora.exe carries.
+set(CPACK_PACKAGE_EXECUTABLES velmora Velmora)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+# The icon "Programs and Features" shows next to the uninstall entry.
+set(CPACK_NSIS_INSTALLED_ICON_NAME velmora.exe)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/velmora.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/velmora.ico)
+set(CPACK_NSIS_URL_INFO_ABOUT ${VELMORA_HOMEPAGE})
+set(CPACK_NSIS_CONTACT "${VELMORA_PACKAGE_MAINTAINER}")
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)

@@ -1,0 +1,33 @@
+// The GUI tests only mean something on the platform CTest asks for and with the
+// Song face at hand: under Wine the environment and the fonts reach the Windows
+// process by other ways than on Linux (see ./scripts/package-windows).
+#include "ui/song_font.h"
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QObject>
+#include <QTest>
+
+using namespace velmora::ui;
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+private slots:
+    void runsOnTheRequestedPlatform();
+    void findsTheSongFace();
+};
+
+void PlatformTest::runsOnTheRequestedPlatform() {
+    const QString requested = qEnvironmentVariable("QT_QPA_PLATFORM");
+    QVERIFY2(!requested.isEmpty(), "QT_QPA_PLATFORM did not reach the test");
+    QCOMPARE(QGuiApplication::platformName(), requested);
+}
+
+void PlatformTest::findsTheSongFace() {
+    const QFont font = songFont(12, false);
+    const QString family = QFontInfo(font).family();
+    QVERIFY2(font.families().contains(family), qPrintable(family + " drawn instead"));
+}
+
+QTEST_MAIN(PlatformTest)
+#include "platform_test.moc"

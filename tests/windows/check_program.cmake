@@ -1,0 +1,46 @@
+# cmake -DPROGRAM=x.exe -DNAME=x -DSUBSYSTEM="Windows GUI" -DVERSION=1.0
+#       -DOBJDUMP=... -DWRESTOOL=... -P check_program.cmake
+cmake_minimum_required(VERSION 3.25)
+
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "objdump cannot read ${PROGRAM}")
+endif()
+if(NOT headers MATCHES "\nSubsystem[ \t]+[0-9a-fA-F]+[ \t]+\\(([^)]*)\\)")
+    message(FATAL_ERROR "no subsystem in the headers of ${PROGRAM}")
+endif()
+if(NOT CMAKE_MATCH_1 STREQUAL SUBSYSTEM)
+    message(FATAL_ERROR "${NAME}: subsystem ${CMAKE_MATCH_1}, expected ${SUBSYSTEM}")
+endif()
+
+execute_process(COMMAND ${WRESTOOL} -l ${PROGRAM} OUTPUT_VARIABLE resources)
+foreach(type group_icon version)
+    if(NOT resources MATCHES "\\[type=${type} ")
+        message(FATAL_ERROR "${NAME}: no ${type} resource:\n${resources}")
+    endif()
+endforeach()
+
+set(block ${CMAKE_CURRENT_BINARY_DIR}/${NAME}.version.res)
+execute_process(COMMAND ${WRESTOOL} -x --type=version -o ${block} ${PROGRAM}
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${NAME}: wrestool cannot extract the version block")
+endif()
+# The block is a run of UTF-16 key, value pairs.
+file(STRINGS ${block} strings ENCODING UTF-16LE LENGTH_MINIMUM 1)
+foreach(pair "ProductName=Velmora" "ProductVersion=${VERSION}" "FileVersion=${VERSION}"
+        "OriginalFilename=${NAME}.exe" "CompanyName=The Velmora developers")
+    string(REPLACE "=" ";" pair ${pair})
+    list(GET pair 0 key)
+    list(GET pair 1 expected)
+    list(FIND strings ${key} at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${NAME}: no ${key} in the version block")
+    endif()
+    math(EXPR at "${at} + 1")
+    list(GET strings ${at} value)
+    if(NOT value STREQUAL expected)
+        message(FATAL_ERROR "${NAME}: ${key} is \"${value}\", expected \"${expected}\"")
+    endif()
+endforeach()
+message(STATUS "${NAME}: ${SUBSYSTEM} subsystem, icon and version block ${VERSION}")
