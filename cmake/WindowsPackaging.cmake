@@ -16,12 +16,11 @@ foreach(file libstdc++-6.dll libwinpthread-1.dll libkernel32.a)
     set(mingw_dir_${file} ${dir})
 endforeach()
 
-# Qt's own Chinese texts (buttons of its dialogs, print dialog), from Debian's
-# qt6-translations-l10n: .qm files are the same on every platform.
-find_file(VELMORA_QTBASE_ZH_CN_QM qtbase_zh_CN.qm PATHS /usr/share/qt6/translations
-          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
-if(NOT VELMORA_QTBASE_ZH_CN_QM)
-    message(FATAL_ERROR "qtbase_zh_CN.qm not found: install qt6-translations-l10n")
+# Qt's own Chinese texts (buttons of its dialogs, the print dialog); the cross Qt of
+# ./scripts/package-windows carries them.
+set(VELMORA_QTBASE_ZH_CN_QM ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}/qtbase_zh_CN.qm)
+if(NOT EXISTS ${VELMORA_QTBASE_ZH_CN_QM})
+    message(FATAL_ERROR "${VELMORA_QTBASE_ZH_CN_QM} is missing: Qt's Chinese translation")
 endif()
 
 install(CODE "
