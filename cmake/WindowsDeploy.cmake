@@ -13,6 +13,10 @@
 #   VELMORA_DEPLOY_QT_PLUGINS    Qt's plugins/ folder
 #   VELMORA_DEPLOY_TRANSLATIONS  the Qt translations to ship (.qm files)
 
+# cmake_install.cmake sets no policies; this script wants today's (IN_LIST).
+cmake_policy(PUSH)
+cmake_policy(VERSION 3.25)
+
 set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 
 # Plugins that a Qt module loads at run time; only those of modules in use ship.
@@ -116,3 +120,5 @@ if(CMAKE_INSTALL_DO_STRIP)
         endif()
     endforeach()
 endif()
+
+cmake_policy(POP)
