@@ -21,7 +21,7 @@ foreach(type group_icon version)
 endforeach()
 
 set(block ${CMAKE_CURRENT_BINARY_DIR}/${NAME}.version.res)
-execute_process(COMMAND ${WRESTOOL} -x --type=version -o ${block} ${PROGRAM}
+execute_process(COMMAND ${WRESTOOL} -x --raw --type=version -o ${block} ${PROGRAM}
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "${NAME}: wrestool cannot extract the version block")
