@@ -38,7 +38,7 @@ endfunction()
 
 function(is_system_dll name out)
     string(TOLOWER ${name} lower)
-    string(REGEX REPLACE "\\.dll$" "" base ${lower})
+    string(REGEX REPLACE "\\.[^.]*$" "" base ${lower})
     if(lower MATCHES "^api-ms-win-" OR EXISTS ${VELMORA_DEPLOY_SYSTEM_LIBS}/lib${base}.a)
         set(${out} TRUE PARENT_SCOPE)
     else()
