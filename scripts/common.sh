@@ -5,9 +5,11 @@ VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # qt6-translations-l10n puts Qt's own texts into Chinese. desktop-file-utils, appstream,
 # dpkg-dev and lintian let the tests validate the desktop entry and metadata, build the
 # Debian package and check it; fontconfig, fonts-dejavu-core and fonts-noto-cjk make
-# the desktop without the Song face that the fit tests run on a second time.
+# the desktop without the Song face that the fit tests run on a second time;
+# poppler-utils (pdftotext) lets the sheet tests read the PDF's text back.
 VELMORA_PACKAGES=(cmake g++ make qt6-base-dev fonts-arphic-uming qt6-translations-l10n
-    desktop-file-utils appstream dpkg-dev lintian fontconfig fonts-dejavu-core fonts-noto-cjk)
+    desktop-file-utils appstream dpkg-dev lintian fontconfig fonts-dejavu-core fonts-noto-cjk
+    poppler-utils)
 # ./scripts/test --clang builds with this compiler.
 VELMORA_CLANG_PACKAGES=(clang)
 # ./scripts/lint runs these over src/.
