@@ -32,9 +32,18 @@ QString withoutTimeZone(const QString& format) {
     return out;
 }
 
+ClockForm ClockForm::of(const QLocale& locale) {
+    return {locale, locale.dateFormat(QLocale::ShortFormat),
+            withoutTimeZone(locale.timeFormat(QLocale::LongFormat))};
+}
+
+QString ClockForm::text(const QDateTime& when) const {
+    return locale.toString(when.date(), dateFormat) + u' ' +
+           locale.toString(when.time(), timeFormat);
+}
+
 QString clockText(const QLocale& locale, const QDateTime& when) {
-    return locale.toString(when.date(), QLocale::ShortFormat) + u' ' +
-           locale.toString(when.time(), withoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
+    return ClockForm::of(locale).text(when);
 }
 
 } // namespace velmora::ui

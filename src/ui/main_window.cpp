@@ -1,7 +1,7 @@
 #include "ui/main_window.h"
 
 #include "ui/app_icon.h"
-#include "ui/clock_text.h"
+#include "ui/clock_label.h"
 #include "ui/core_text.h"
 #include "ui/main_window_layout.h"
 #include "ui/notice_box.h"
@@ -118,8 +118,13 @@ void MainWindow::buildCatalogue() {
 }
 
 void MainWindow::buildSideColumn() {
-    clock_ = headingLabel(this, "lblrq", QString(), layout::kClock);
-    clock_->setFont(songFont(10.5, true));
+    clock_ = new ClockLabel(ClockForm::of(QLocale()), this);
+    clock_->setObjectName(QStringLiteral("lblrq"));
+    clock_->setGeometry(px(layout::kClock));
+    clock_->setAlignment(Qt::AlignCenter);
+    // In the locale's own form, which may be longer than the Chinese one it was laid
+    // out for ("12/28/2026 12:58:58 PM" on an English Windows).
+    clock_->fitFont(songFont(10.5, true));
     QPalette palette = clock_->palette();
     palette.setColor(QPalette::WindowText, QColor(128, 128, 255));
     clock_->setPalette(palette);
@@ -182,11 +187,6 @@ void MainWindow::fitFontsToTheLayout() {
     texts.push_back(captionRoom(notice_));
     setFont(largestFittingFont(font(), texts));
 
-    // The clock at its widest: two-digit month, day and hours.
-    const QString widestClock =
-        clockText(QLocale(), QDateTime(QDate(2088, 12, 28), QTime(23, 58, 58)));
-    clock_->setFont(
-        largestFittingFont(clock_->font(), std::array{TextRoom{widestClock, clock_->size()}}));
     texts.clear();
     for (const QLabel* heading : headings_) {
         texts.push_back(captionRoom(heading));
@@ -266,7 +266,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::refreshClock() {
-    clock_->setText(clockText(QLocale(), QDateTime::currentDateTime()));
+    clock_->showMoment(QDateTime::currentDateTime());
 }
 
 } // namespace velmora::ui

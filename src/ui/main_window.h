@@ -22,6 +22,7 @@ class QTimer;
 
 namespace velmora::ui {
 
+class ClockLabel;
 class ResultsWindow;
 
 class MainWindow : public QWidget {
@@ -57,7 +58,7 @@ private:
     std::array<QCheckBox*, kMaterialCount> boxes_{};
     QLabel* slot1_ = nullptr;
     QLabel* slot2_ = nullptr;
-    QLabel* clock_ = nullptr;
+    ClockLabel* clock_ = nullptr;
     QLabel* notice_ = nullptr;
     std::array<QLabel*, 3> headings_{};
     QPushButton* clear_ = nullptr;

@@ -1,4 +1,7 @@
+#include "ui/clock_label.h"
 #include "ui/clock_text.h"
+#include "ui/main_window_layout.h"
+#include "ui/song_font.h"
 
 #include <QObject>
 #include <QTest>
@@ -12,6 +15,8 @@ private slots:
     void dropsTheTimeZone();
     void generalDateTimeForm_data();
     void generalDateTimeForm();
+    void fitsAtItsWidest_data();
+    void fitsAtItsWidest();
 };
 
 void ClockTextTest::dropsTheTimeZone_data() {
@@ -55,5 +60,45 @@ void ClockTextTest::generalDateTimeForm() {
     QCOMPARE(clockText(QLocale(locale), when), expected);
 }
 
-QTEST_GUILESS_MAIN(ClockTextTest)
+// The clock must stay inside lblrq at every moment of the year, in the locale's own
+// form; in Chinese it keeps the Song face's 10.5 points.
+void ClockTextTest::fitsAtItsWidest_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("dateFormat"); // empty: the locale's own
+    QTest::addColumn<QString>("timeFormat");
+    QTest::newRow("zh_CN") << "zh_CN" << QString() << QString();
+    QTest::newRow("en_US") << "en_US" << QString() << QString();
+    QTest::newRow("en-US as Windows gives it") << "en_US"
+                                               << "M/d/yyyy"
+                                               << "h:mm:ss AP";
+    QTest::newRow("ko_KR") << "ko_KR" << QString() << QString();
+    QTest::newRow("de_DE") << "de_DE" << QString() << QString();
+    QTest::newRow("ru_RU") << "ru_RU" << QString() << QString();
+}
+
+void ClockTextTest::fitsAtItsWidest() {
+    QFETCH(QString, locale);
+    QFETCH(QString, dateFormat);
+    QFETCH(QString, timeFormat);
+    ClockForm form = ClockForm::of(QLocale(locale));
+    if (!dateFormat.isEmpty()) {
+        form.dateFormat = dateFormat;
+        form.timeFormat = timeFormat;
+    }
+    ClockLabel clock(form, nullptr);
+    clock.setGeometry(px(main_layout::kClock));
+    clock.fitFont(songFont(10.5, true));
+    // Two-digit month, day and hour, before and after noon.
+    for (const QTime time : {QTime(12, 58, 58), QTime(23, 58, 58), QTime(10, 8, 8)}) {
+        clock.showMoment(QDateTime(QDate(2026, 12, 28), time));
+        QVERIFY2(clock.fontMetrics().horizontalAdvance(clock.text()) <= clock.width(),
+                 qPrintable(clock.text()));
+        QVERIFY(clock.fontMetrics().height() <= clock.height());
+    }
+    if (locale == QLatin1String("zh_CN") && songFaceInstalled()) {
+        QCOMPARE(clock.font().pointSizeF(), 10.5);
+    }
+}
+
+QTEST_MAIN(ClockTextTest)
 #include "clock_text_test.moc"

@@ -43,7 +43,10 @@ private slots:
 
 // The fit tests run a second time with the Song face hidden from fontconfig; make sure
 // that run really is without it.
+// The windows are laid out for a Chinese desktop: that is the locale of these tests,
+// whatever the machine's is.
 void MainWindowTest::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     if (qEnvironmentVariableIsSet("VELMORA_EXPECT_FALLBACK_FONT")) {
         QVERIFY(!velmora::ui::songFaceInstalled());
     }
@@ -229,7 +232,7 @@ void MainWindowTest::sideColumnTextsFit() {
         std::count_if(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
     QVERIFY2(chinese >= 66 && chinese <= 86, qPrintable(QString::number(chinese)));
     QVERIFY(notice->heightForWidth(notice->width()) <= notice->height());
-    for (const char* name : {"lblrq", "Label4", "Label5", "Label6"}) {
+    for (const char* name : {"Label4", "Label5", "Label6"}) {
         const auto* l = child<QLabel>(w, name);
         QVERIFY(l->alignment() & Qt::AlignHCenter);
         QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), name);
@@ -242,6 +245,15 @@ void MainWindowTest::sideColumnTextsFit() {
         const QRect area = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
         QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) <= area.width(), name);
     }
+    // The clock at the year's widest moment, in a long form (Korean, twelve-hour).
+    QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));
+    const MainWindow korean;
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    const auto* clock = child<QLabel>(korean, "lblrq");
+    const QString widest = velmora::ui::ClockForm::of(QLocale(QLocale::Korean))
+                               .text(QDateTime(QDate(2026, 12, 28), QTime(12, 58, 58)));
+    QVERIFY2(clock->fontMetrics().horizontalAdvance(widest) <= clock->width(), qPrintable(widest));
+    QVERIFY(clock->fontMetrics().height() <= clock->height());
     const auto* slot = child<QLabel>(w, "lblcl1");
     for (const velmora::Material& m : velmora::kMaterials) {
         QVERIFY2(slot->fontMetrics().horizontalAdvance(toQString(m.designation)) <=
@@ -402,7 +414,7 @@ void MainWindowTest::tabWalksTheGroupsColumnByColumn() {
     MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QApplication::setActiveWindow(&w);
+    QVERIFY(activate(&w));
     QStringList expected;
     const int order[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
                          16, 17, 18, 19, 20, 31, 32, 33, 34, 35, 21, 22, 23, 24, 25,
@@ -425,7 +437,7 @@ void MainWindowTest::spaceTogglesTheFocusedBox() {
     MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QApplication::setActiveWindow(&w);
+    QVERIFY(activate(&w));
     auto* box = child<QCheckBox>(w, "chk13");
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Space);
@@ -454,7 +466,7 @@ void MainWindowTest::enterPressesTheFocusedButtonElseConfirms() {
     MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QApplication::setActiveWindow(&w);
+    QVERIFY(activate(&w));
     QSignalSpy opened(&w, &MainWindow::resultsOpened);
     clickIndicator(child<QCheckBox>(w, "chk6"));
     QWidget* target = child<QWidget>(w, focus);
