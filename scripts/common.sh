@@ -15,10 +15,11 @@ VELMORA_CLANG_PACKAGES=(clang)
 # ./scripts/lint runs these over src/.
 VELMORA_LINT_PACKAGES=(clang-tidy cppcheck)
 # ./scripts/package-windows: the MinGW cross compiler, Wine (wine64 runs the tests and
-# the 64-bit installer), NSIS, icoutils, an X server for Wine, Qt's Chinese translation.
+# the 64-bit installer), NSIS, icoutils, an X server for Wine, Qt's Chinese translation,
+# and the host's zh_CN.UTF-8 locale, from which Wine takes a Chinese Windows's.
 VELMORA_WINDOWS_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n dpkg-dev
     g++-mingw-w64-x86-64-posix mingw-w64 binutils-mingw-w64-x86-64 wine wine64 nsis icoutils
-    zip unzip xvfb xauth x11-utils imagemagick fonts-arphic-uming)
+    zip unzip xvfb xauth x11-utils imagemagick fonts-arphic-uming locales)
 
 velmora_install_missing() {
     local missing=()

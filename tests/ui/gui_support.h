@@ -49,6 +49,13 @@ inline void clickIndicator(QCheckBox* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
 }
 
+// Makes `window` the active window, as a click on it would, and waits until the
+// platform says it is.
+[[nodiscard]] inline bool activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 template <typename T> T* child(const QWidget& parent, const QString& name) {
     T* w = parent.findChild<T*>(name);
     if (w == nullptr) {

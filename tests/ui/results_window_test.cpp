@@ -301,7 +301,7 @@ void ResultsWindowTest::keys() {
     main.show();
     ResultsWindow* r = confirmWith(main, {"chk32"});
     QVERIFY(QTest::qWaitForWindowExposed(r));
-    QApplication::setActiveWindow(r);
+    QVERIFY(activate(r));
     QWidget* target = child<QWidget>(*r, focus);
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key));
@@ -493,7 +493,7 @@ void ResultsWindowTest::answersCanBeCopied() {
     main.show();
     ResultsWindow* r = confirmWith(main, {"chk15"});
     QVERIFY(QTest::qWaitForWindowExposed(r));
-    QApplication::setActiveWindow(r);
+    QVERIFY(activate(r));
     QVERIFY(!press(*r, "CommandMAG"));
     auto* gas = child<QLabel>(*r, "lblqtlx");
     QCOMPARE(gas->text(), "保护气体：97%Ar3%CO2");
@@ -533,13 +533,13 @@ void ResultsWindowTest::copyGivesTheAnswerOnDisplay() {
     main.show();
     ResultsWindow* r = confirmWith(main, boxes);
     QVERIFY(QTest::qWaitForWindowExposed(r));
-    QApplication::setActiveWindow(r);
+    QVERIFY(activate(r));
     auto* copy = child<QAction>(*r, "copyAnswer");
     QVERIFY(!copy->isEnabled());
     for (const QString& b : buttons) {
         press(*r, qPrintable(b));
     }
-    QApplication::setActiveWindow(r); // back from the notices
+    QVERIFY(activate(r)); // back from the notices
     QGuiApplication::clipboard()->setText("before");
     QTest::keyClick(r, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(copy->isEnabled(), !heading.isEmpty());
@@ -577,7 +577,7 @@ void ResultsWindowTest::exportWritesTheSheet() {
     main.show();
     ResultsWindow* r = confirmWith(main, {"chk6", "chk2"});
     QVERIFY(QTest::qWaitForWindowExposed(r));
-    QApplication::setActiveWindow(r);
+    QVERIFY(activate(r));
     QTemporaryDir dir;
     const QString chosen = dir.filePath("sheet.pdf");
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
@@ -615,7 +615,7 @@ void ResultsWindowTest::printUsesThePrintDialog() {
     main.show();
     ResultsWindow* r = confirmWith(main, {"chk28"});
     QVERIFY(QTest::qWaitForWindowExposed(r));
-    QApplication::setActiveWindow(r);
+    QVERIFY(activate(r));
     QTest::keyClick(r, Qt::Key_P, Qt::ControlModifier);
     auto* dialog = openDialog<QPrintDialog>();
     QVERIFY(dialog);
