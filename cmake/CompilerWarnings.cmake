@@ -4,7 +4,7 @@ option(VELMORA_WERROR "Treat compiler warnings as errors" OFF)
 
 add_library(velmora_warnings INTERFACE)
 if(MSVC)
-    target_compile_options(velmora_warnings INTERFACE /W4 /permissive- /utf-8
+    target_compile_options(velmora_warnings INTERFACE /W4 /permissive-
                            $<$<BOOL:${VELMORA_WERROR}>:/WX>)
 else()
     target_compile_options(velmora_warnings INTERFACE

@@ -1,12 +1,14 @@
 #include "ui/application_setup.h"
+#include "ui/core_text.h"
 #include "ui/main_window.h"
+#include "version.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(velmora::ui::toQString(velmora::kVersion));
 #ifdef VELMORA_APP_ID
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
 #endif

@@ -11,6 +11,7 @@
 #include "ui/usage_notice.h"
 #include "ui/whole_frames.h"
 #include "ui/window_placement.h"
+#include "version.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -52,7 +53,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Velmora V1.0"));
+    setWindowTitle(QStringLiteral("Velmora V") + toQString(kVersion));
     setWindowIcon(appIcon());
     setFont(songFont(kWindowFontPoints));
     setFixedSize(px(layout::kClientWidth), px(layout::kClientHeight));
