@@ -68,6 +68,11 @@ constexpr std::array<ProcessButton, 4> kButtons{{
 
 // The heading a screen reader gives the three answer fields.
 const QString kAnswersHeading = QStringLiteral("焊接材料选择结果");
+// Before an answer is written, a field is named by what it will hold, so that a screen
+// reader does not give three fields one name.
+const std::array<QString, 3> kEmptyFieldNames{kAnswersHeading + QStringLiteral("：型号"),
+                                              kAnswersHeading + QStringLiteral("：牌号"),
+                                              kAnswersHeading + QStringLiteral("：保护气体")};
 
 // A process button is down while the fields show its answer. Pressing it does not
 // toggle it: the window decides, since a notice leaves the mark where it was.
@@ -165,9 +170,7 @@ ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
     label(this, "Label4", QStringLiteral("选择结果"), {120, 2160, 960, 330});
     gas_ = outputLabel(this, "lblqtlx", kGasRect);
     buildActions();
-    for (QLabel* l : {classification_, brand_, gas_}) {
-        l->setAccessibleName(kAnswersHeading);
-    }
+    nameEmptyFields();
 
     if (!songFaceInstalled()) {
         fitFontsToTheLayout();
@@ -369,6 +372,14 @@ bool ResultsWindow::exportSheet(const QString& fileName) {
     return false;
 }
 
+void ResultsWindow::nameEmptyFields() {
+    const std::array<QLabel*, 3> fields{classification_, brand_, gas_};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i]->setAccessibleName(kEmptyFieldNames[i]);
+        fields[i]->setAccessibleDescription(QString());
+    }
+}
+
 // Exactly the answered process's button is down; none before the first answer.
 void ResultsWindow::markAnswered(std::optional<Process> process) {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
@@ -401,10 +412,7 @@ void ResultsWindow::closeEvent(QCloseEvent* event) {
     shown_.reset();
     copy_->setEnabled(false);
     materials_->setAccessibleName(QString());
-    for (QLabel* l : {classification_, brand_, gas_}) {
-        l->setAccessibleName(kAnswersHeading);
-        l->setAccessibleDescription(QString());
-    }
+    nameEmptyFields();
     markAnswered(std::nullopt);
     emit closed();
     event->accept();

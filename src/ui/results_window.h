@@ -62,6 +62,7 @@ private:
     void runProcess(Process process);
     void write(Process process, const Recommendation& texts);
     void markAnswered(std::optional<Process> process);
+    void nameEmptyFields();
     void fitWidthToMaterialsLine();
     void widenToShowOutputs();
     void placeOverAnchor();

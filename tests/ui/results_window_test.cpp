@@ -319,28 +319,37 @@ void ResultsWindowTest::keys() {
 // description, and tell a screen reader when an answer is written.
 void ResultsWindowTest::answersAreNamedAndAnnounced_data() {
     QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before"); // the name before an answer, at every opening
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
     QTest::newRow("classification") << "lblhtxh"
+                                    << "焊接材料选择结果：型号"
                                     << "焊接材料选择结果 焊条型号"
                                     << "E5015 E5016";
     QTest::newRow("brand") << "lblhtph"
+                           << "焊接材料选择结果：牌号"
                            << "焊接材料选择结果 焊条牌号"
                            << "J507  J506";
     QTest::newRow("gas") << "lblqtlx"
+                         << "焊接材料选择结果：保护气体"
                          << "焊接材料选择结果 保护气体"
                          << "无";
     QTest::newRow("materials line") << "lblcl"
+                                    << "16MnR    Q235-B,C"
                                     << "16MnR    Q235-B,C" << QString();
 }
 
 void ResultsWindowTest::answersAreNamedAndAnnounced() {
     QFETCH(QString, field);
+    QFETCH(QString, before);
     QFETCH(QString, name);
     QFETCH(QString, description);
     MainWindow main;
     main.show();
     ResultsWindow* r = confirmWith(main, {"chk6", "chk2"});
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child<QLabel>(*r, field));
+    QVERIFY(a);
+    QCOMPARE(a->text(QAccessible::Name), before);
     QList<QPair<QString, QAccessible::Event>> heard;
     velmora::ui::setScreenReaderListener([&heard](const QAccessibleEvent& event) {
         heard.append({event.object()->objectName(), event.type()});
@@ -348,11 +357,12 @@ void ResultsWindowTest::answersAreNamedAndAnnounced() {
     QVERIFY(!press(*r, "CommandSMAW"));
     velmora::ui::setScreenReaderListener({});
 
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child<QLabel>(*r, field));
-    QVERIFY(a);
     QCOMPARE(a->text(QAccessible::Name), name);
     QCOMPARE(a->text(QAccessible::Description), description);
     QCOMPARE(heard.contains(qMakePair(field, QAccessible::NameChanged)), field != "lblcl");
+    r->close();
+    QCOMPARE(confirmWith(main, {}), r); // the same materials again
+    QCOMPARE(a->text(QAccessible::Name), before);
     r->close();
 }
 
