@@ -245,12 +245,14 @@ void ResultsWindow::open(const QString& materialsLine, const QWidget* over) {
         focused->clearFocus();
     }
     markAnswered(std::nullopt);
-    placeOverAnchor();
-    show();
     setTextAndFit(materials_, materialsLine);
     materials_->setAccessibleName(materialsLine.trimmed());
     fitWidthToMaterialsLine();
+    // Sized and placed before it is shown, so it appears where it stays. The frame the
+    // placement centres is known once the window exists.
+    create();
     placeOverAnchor();
+    show();
 }
 
 void ResultsWindow::placeOverAnchor() {

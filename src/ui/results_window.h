@@ -35,8 +35,8 @@ public:
     explicit ResultsWindow(const SelectionModel& selection, QWidget* parent = nullptr);
     ~ResultsWindow() override;
 
-    // Shows the window at its laid-out size with no process marked, writes the
-    // materials line and fits the width to it; centred over `over` on its screen, or
+    // Starts from the laid-out form with no process marked, writes the materials line,
+    // fits the width to it and shows the window, centred over `over` on its screen, or
     // on this window's screen when there is none.
     void open(const QString& materialsLine, const QWidget* over = nullptr);
 
