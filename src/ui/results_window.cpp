@@ -333,15 +333,19 @@ void ResultsWindow::print() {
     dialog->open();
 }
 
+// A printer that cannot be opened, and a job the spooler or the file refuses at the
+// end, are said; either way nothing has been printed.
 void ResultsWindow::printSheet(QPrinter& printer) {
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        const std::string text = QStringLiteral("焊材选用单未能打印").toStdString();
-        openNotice(this, Notice{text, "提示"});
-        return;
+    bool printed = painter.begin(&printer);
+    if (printed) {
+        const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
+        paintAnswerSheet(painter, QRectF(QPointF(0, 0), printable.size()), sheetOf(selection_));
+        printed = painter.end();
     }
-    const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
-    paintAnswerSheet(painter, QRectF(QPointF(0, 0), printable.size()), sheetOf(selection_));
+    if (!printed) {
+        sayFailure(QStringLiteral("焊材选用单未能打印"));
+    }
 }
 
 void ResultsWindow::exportPdf() {
@@ -369,9 +373,13 @@ bool ResultsWindow::exportSheet(const QString& fileName) {
     if (saveAnswerSheetPdf(fileName, sheetOf(selection_), &error)) {
         return true;
     }
-    const std::string text = error.toStdString();
-    openNotice(this, Notice{text, "提示"});
+    sayFailure(error);
     return false;
+}
+
+void ResultsWindow::sayFailure(const QString& text) {
+    const std::string utf8 = text.toStdString();
+    openNotice(this, Notice{utf8, "提示"});
 }
 
 void ResultsWindow::nameEmptyFields() {

@@ -45,6 +45,7 @@ public:
     QString answerText() const;
     // Writes the answer sheet of the slots as PDF; a failure is said in a notice.
     bool exportSheet(const QString& fileName);
+    // Prints the answer sheet of the slots; a failure is said in a notice.
     void printSheet(QPrinter& printer);
 
 signals:
@@ -63,6 +64,7 @@ private:
     void write(Process process, const Recommendation& texts);
     void markAnswered(std::optional<Process> process);
     void nameEmptyFields();
+    void sayFailure(const QString& text);
     void fitWidthToMaterialsLine();
     void widenToShowOutputs();
     void placeOverAnchor();

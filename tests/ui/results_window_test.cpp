@@ -15,7 +15,9 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPaintEngine>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -79,6 +81,63 @@ QString markedButton(const QWidget& w) {
     return down;
 }
 
+// A 1200 × 600 dpi printer whose spooler may refuse the finished job. It draws nothing.
+class SpoolEngine : public QPaintEngine, public QPrintEngine {
+public:
+    explicit SpoolEngine(bool accepts)
+        : QPaintEngine(AllFeatures)
+        , accepts_(accepts) {}
+    using QPaintEngine::drawLines;
+    using QPaintEngine::drawPolygon;
+    using QPaintEngine::drawRects;
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return accepts_; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawRects(const QRectF*, int) override {}
+    void drawLines(const QLineF*, int) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF&, const QTextItem&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    Type type() const override { return User; }
+
+    void setProperty(PrintEnginePropertyKey, const QVariant&) override {}
+    QVariant property(PrintEnginePropertyKey) const override { return {}; }
+    bool newPage() override { return true; }
+    bool abort() override { return false; }
+    int metric(QPaintDevice::PaintDeviceMetric m) const override {
+        switch (m) {
+        case QPaintDevice::PdmWidth: // A4 inside 20 mm margins: 170 mm × 257 mm
+            return 8031;
+        case QPaintDevice::PdmHeight:
+            return 6071;
+        case QPaintDevice::PdmDpiX:
+        case QPaintDevice::PdmPhysicalDpiX:
+            return 1200;
+        case QPaintDevice::PdmDpiY:
+        case QPaintDevice::PdmPhysicalDpiY:
+            return 600;
+        case QPaintDevice::PdmDevicePixelRatio:
+            return 1;
+        case QPaintDevice::PdmDevicePixelRatioScaled:
+            return int(QPaintDevice::devicePixelRatioFScale());
+        default:
+            return 0;
+        }
+    }
+    QPrinter::PrinterState printerState() const override {
+        return accepts_ ? QPrinter::Idle : QPrinter::Error;
+    }
+
+private:
+    bool accepts_ = true;
+};
+
+class SpoolPrinter : public QPrinter {
+public:
+    explicit SpoolPrinter(SpoolEngine* engine) { setEngines(engine, engine); }
+};
+
 } // namespace
 
 class ResultsWindowTest : public QObject {
@@ -109,6 +168,8 @@ private slots:
     void rightClickOffersCopyPrintAndExport();
     void exportWritesTheSheet();
     void printUsesThePrintDialog();
+    void printFailureIsSaid_data();
+    void printFailureIsSaid();
     void clicksWhileANoticeIsUp_data();
     void clicksWhileANoticeIsUp();
 };
@@ -640,6 +701,31 @@ void ResultsWindowTest::printUsesThePrintDialog() {
     const QByteArray bytes = pdf.readAll();
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page/"), 1);
     r->close();
+}
+
+void ResultsWindowTest::printFailureIsSaid_data() {
+    QTest::addColumn<bool>("spoolerRefuses");
+    QTest::newRow("to a file in a folder that does not exist") << false;
+    QTest::newRow("the spooler refuses the finished job") << true;
+}
+
+void ResultsWindowTest::printFailureIsSaid() {
+    QFETCH(bool, spoolerRefuses);
+    SelectionModel model;
+    ResultsWindow r(model);
+    r.open(QString());
+    QTemporaryDir dir;
+    SpoolEngine refusing(false);
+    std::unique_ptr<QPrinter> printer;
+    if (spoolerRefuses) {
+        printer = std::make_unique<SpoolPrinter>(&refusing);
+    } else {
+        printer = std::make_unique<QPrinter>();
+        printer->setOutputFileName(dir.filePath("missing/sheet.pdf"));
+    }
+    r.printSheet(*printer);
+    QVERIFY(isNotice(answerNotice(), "焊材选用单未能打印", &r));
+    r.close();
 }
 
 // More clicks while the not-found notice is up, or the window closed under it: no
