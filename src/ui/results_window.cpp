@@ -339,8 +339,10 @@ void ResultsWindow::printSheet(QPrinter& printer) {
     QPainter painter;
     bool printed = painter.begin(&printer);
     if (printed) {
-        const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
-        paintAnswerSheet(painter, QRectF(QPointF(0, 0), printable.size()), sheetOf(selection_));
+        // The printable area in device units, each direction at its own resolution:
+        // resolution() is one number, which a 1200 × 600 dpi printer does not have.
+        paintAnswerSheet(painter, QRectF(0, 0, printer.width(), printer.height()),
+                         sheetOf(selection_));
         printed = painter.end();
     }
     if (!printed) {

@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPageLayout>
 #include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintEngine>
@@ -23,6 +24,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace velmora;
 using velmora::ui::MainWindow;
@@ -81,19 +84,27 @@ QString markedButton(const QWidget& w) {
     return down;
 }
 
-// A 1200 × 600 dpi printer whose spooler may refuse the finished job. It draws nothing.
+// A printer that resolves twice as fine across as down, 1200 × 600 dpi, and whose
+// spooler may refuse the finished job. It draws nothing; it keeps how far right the
+// boxes reach, in its device units.
 class SpoolEngine : public QPaintEngine, public QPrintEngine {
 public:
     explicit SpoolEngine(bool accepts)
         : QPaintEngine(AllFeatures)
         , accepts_(accepts) {}
+    qreal rightmost = 0;
+
     using QPaintEngine::drawLines;
     using QPaintEngine::drawPolygon;
     using QPaintEngine::drawRects;
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return accepts_; }
     void updateState(const QPaintEngineState&) override {}
-    void drawRects(const QRectF*, int) override {}
+    void drawRects(const QRectF* rects, int count) override {
+        for (int i = 0; i < count; ++i) {
+            rightmost = std::max(rightmost, state->transform().mapRect(rects[i]).right());
+        }
+    }
     void drawLines(const QLineF*, int) override {}
     void drawPath(const QPainterPath&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
@@ -102,7 +113,18 @@ public:
     Type type() const override { return User; }
 
     void setProperty(PrintEnginePropertyKey, const QVariant&) override {}
-    QVariant property(PrintEnginePropertyKey) const override { return {}; }
+    QVariant property(PrintEnginePropertyKey key) const override {
+        switch (key) {
+        case PPK_Resolution: // one number for both directions, as Windows reports it
+            return 600;
+        case PPK_QPageLayout:
+            return QVariant::fromValue(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                   QMarginsF(20, 20, 20, 20),
+                                                   QPageLayout::Millimeter));
+        default:
+            return {};
+        }
+    }
     bool newPage() override { return true; }
     bool abort() override { return false; }
     int metric(QPaintDevice::PaintDeviceMetric m) const override {
@@ -170,6 +192,7 @@ private slots:
     void printUsesThePrintDialog();
     void printFailureIsSaid_data();
     void printFailureIsSaid();
+    void printFillsThePageAcross();
     void clicksWhileANoticeIsUp_data();
     void clicksWhileANoticeIsUp();
 };
@@ -725,6 +748,19 @@ void ResultsWindowTest::printFailureIsSaid() {
     }
     r.printSheet(*printer);
     QVERIFY(isNotice(answerNotice(), "焊材选用单未能打印", &r));
+    r.close();
+}
+
+// The sheet spans the printable width of a printer finer across than down.
+void ResultsWindowTest::printFillsThePageAcross() {
+    SelectionModel model;
+    ResultsWindow r(model);
+    r.open(QString());
+    SpoolEngine engine(true);
+    SpoolPrinter printer(&engine);
+    r.printSheet(printer);
+    QVERIFY(!answerNotice());
+    QCOMPARE(qRound(engine.rightmost), printer.width());
     r.close();
 }
 
