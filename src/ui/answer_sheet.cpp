@@ -28,7 +28,8 @@ constexpr qreal kBodyPoints = 11.0;
 constexpr qreal kNoticePoints = 9.0;
 constexpr qreal kMarginMm = 20.0;
 
-// Millimetres to the painter's device units.
+// Millimetres to the sheet's units, which are the device's units down the page and
+// as long across (see paintAnswerSheet).
 class Ruler {
 public:
     explicit Ruler(const QPainter& painter)
@@ -71,9 +72,18 @@ AnswerSheet answerSheetFor(std::string_view material1, std::string_view material
     return sheet;
 }
 
-void paintAnswerSheet(QPainter& painter, const QRectF& area, const AnswerSheet& sheet) {
+void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerSheet& sheet) {
     const Ruler mm(painter);
     painter.save();
+    // A printer may resolve finer across than down (1200 × 600 dpi). The sheet is laid
+    // out in units as long across as down, the device's vertical ones, and stretched
+    // across to its horizontal ones: the column line, the paddings and the letters
+    // keep their millimetres both ways.
+    const QPaintDevice& device = *painter.device();
+    const qreal across = qreal(device.logicalDpiX()) / device.logicalDpiY();
+    painter.scale(across, 1.0);
+    const QRectF area(deviceArea.left() / across, deviceArea.top(), deviceArea.width() / across,
+                      deviceArea.height());
     painter.setPen(QPen(Qt::black, mm(0.3)));
     qreal y = area.top();
 

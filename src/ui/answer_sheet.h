@@ -33,9 +33,10 @@ struct AnswerSheet {
 AnswerSheet answerSheetFor(std::string_view material1, std::string_view material2,
                            const QDateTime& when);
 
-// Paints the sheet into `area` (the page's printable rectangle, in the painter's
-// device units). Lengths follow the device's resolution, so printers and PDF agree.
-void paintAnswerSheet(QPainter& painter, const QRectF& area, const AnswerSheet& sheet);
+// Paints the sheet into `deviceArea` (the page's printable rectangle, in the painter's
+// device units). Lengths follow the device's resolution in each direction, so printers
+// and PDF agree.
+void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerSheet& sheet);
 
 // Writes the sheet as a one-page A4 PDF. The file appears whole or not at all: it is
 // written under a temporary name and renamed. On failure `error` says why.

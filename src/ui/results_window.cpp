@@ -68,6 +68,11 @@ constexpr std::array<ProcessButton, 4> kButtons{{
 
 // The heading a screen reader gives the three answer fields.
 const QString kAnswersHeading = QStringLiteral("焊接材料选择结果");
+// Before an answer is written, a field is named by what it will hold, so that a screen
+// reader does not give three fields one name.
+const std::array<QString, 3> kEmptyFieldNames{kAnswersHeading + QStringLiteral("：型号"),
+                                              kAnswersHeading + QStringLiteral("：牌号"),
+                                              kAnswersHeading + QStringLiteral("：保护气体")};
 
 // A process button is down while the fields show its answer. Pressing it does not
 // toggle it: the window decides, since a notice leaves the mark where it was.
@@ -165,9 +170,7 @@ ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
     label(this, "Label4", QStringLiteral("选择结果"), {120, 2160, 960, 330});
     gas_ = outputLabel(this, "lblqtlx", kGasRect);
     buildActions();
-    for (QLabel* l : {classification_, brand_, gas_}) {
-        l->setAccessibleName(kAnswersHeading);
-    }
+    nameEmptyFields();
 
     if (!songFaceInstalled()) {
         fitFontsToTheLayout();
@@ -242,12 +245,14 @@ void ResultsWindow::open(const QString& materialsLine, const QWidget* over) {
         focused->clearFocus();
     }
     markAnswered(std::nullopt);
-    placeOverAnchor();
-    show();
     setTextAndFit(materials_, materialsLine);
     materials_->setAccessibleName(materialsLine.trimmed());
     fitWidthToMaterialsLine();
+    // Sized and placed before it is shown, so it appears where it stays. The frame the
+    // placement centres is known once the window exists.
+    create();
     placeOverAnchor();
+    show();
 }
 
 void ResultsWindow::placeOverAnchor() {
@@ -328,15 +333,21 @@ void ResultsWindow::print() {
     dialog->open();
 }
 
+// A printer that cannot be opened, and a job the spooler or the file refuses at the
+// end, are said; either way nothing has been printed.
 void ResultsWindow::printSheet(QPrinter& printer) {
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        const std::string text = QStringLiteral("焊材选用单未能打印").toStdString();
-        openNotice(this, Notice{text, "提示"});
-        return;
+    bool printed = painter.begin(&printer);
+    if (printed) {
+        // The printable area in device units, each direction at its own resolution:
+        // resolution() is one number, which a 1200 × 600 dpi printer does not have.
+        paintAnswerSheet(painter, QRectF(0, 0, printer.width(), printer.height()),
+                         sheetOf(selection_));
+        printed = painter.end();
     }
-    const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
-    paintAnswerSheet(painter, QRectF(QPointF(0, 0), printable.size()), sheetOf(selection_));
+    if (!printed) {
+        sayFailure(QStringLiteral("焊材选用单未能打印"));
+    }
 }
 
 void ResultsWindow::exportPdf() {
@@ -364,9 +375,21 @@ bool ResultsWindow::exportSheet(const QString& fileName) {
     if (saveAnswerSheetPdf(fileName, sheetOf(selection_), &error)) {
         return true;
     }
-    const std::string text = error.toStdString();
-    openNotice(this, Notice{text, "提示"});
+    sayFailure(error);
     return false;
+}
+
+void ResultsWindow::sayFailure(const QString& text) {
+    const std::string utf8 = text.toStdString();
+    openNotice(this, Notice{utf8, "提示"});
+}
+
+void ResultsWindow::nameEmptyFields() {
+    const std::array<QLabel*, 3> fields{classification_, brand_, gas_};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i]->setAccessibleName(kEmptyFieldNames[i]);
+        fields[i]->setAccessibleDescription(QString());
+    }
 }
 
 // Exactly the answered process's button is down; none before the first answer.
@@ -401,10 +424,7 @@ void ResultsWindow::closeEvent(QCloseEvent* event) {
     shown_.reset();
     copy_->setEnabled(false);
     materials_->setAccessibleName(QString());
-    for (QLabel* l : {classification_, brand_, gas_}) {
-        l->setAccessibleName(kAnswersHeading);
-        l->setAccessibleDescription(QString());
-    }
+    nameEmptyFields();
     markAnswered(std::nullopt);
     emit closed();
     event->accept();

@@ -35,8 +35,8 @@ public:
     explicit ResultsWindow(const SelectionModel& selection, QWidget* parent = nullptr);
     ~ResultsWindow() override;
 
-    // Shows the window at its laid-out size with no process marked, writes the
-    // materials line and fits the width to it; centred over `over` on its screen, or
+    // Starts from the laid-out form with no process marked, writes the materials line,
+    // fits the width to it and shows the window, centred over `over` on its screen, or
     // on this window's screen when there is none.
     void open(const QString& materialsLine, const QWidget* over = nullptr);
 
@@ -45,6 +45,7 @@ public:
     QString answerText() const;
     // Writes the answer sheet of the slots as PDF; a failure is said in a notice.
     bool exportSheet(const QString& fileName);
+    // Prints the answer sheet of the slots; a failure is said in a notice.
     void printSheet(QPrinter& printer);
 
 signals:
@@ -62,6 +63,8 @@ private:
     void runProcess(Process process);
     void write(Process process, const Recommendation& texts);
     void markAnswered(std::optional<Process> process);
+    void nameEmptyFields();
+    void sayFailure(const QString& text);
     void fitWidthToMaterialsLine();
     void widenToShowOutputs();
     void placeOverAnchor();

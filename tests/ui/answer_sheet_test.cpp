@@ -4,11 +4,15 @@
 #include "ui/usage_notice.h"
 
 #include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace velmora;
 using velmora::ui::AnswerSheet;
@@ -36,6 +40,74 @@ QString pdfText(const QString& file) {
 #endif
 }
 
+// Where the sheet's table stands, as fractions of the page's width and height.
+struct TablePlace {
+    qreal columnLine = -1;       // the left edge of the line between the two columns
+    qreal secondColumnText = -1; // the leftmost ink of the texts right of it
+    qreal top = -1;              // the table's top line
+};
+
+// Read off the painted page: rows dark nearly all across are the table's lines (the
+// first is its top); columns dark nearly as long as the longest are its three upright
+// lines, left edge, column line and right edge.
+TablePlace tablePlaceOn(const QImage& page) {
+    const int w = page.width();
+    const int h = page.height();
+    const auto dark = [&page](int x, int y) { return qGray(page.pixel(x, y)) < 128; };
+    QList<bool> ruled(h);
+    QList<int> inkDown(w);
+    for (int y = 0; y < h; ++y) {
+        int across = 0;
+        for (int x = 0; x < w; ++x) {
+            across += dark(x, y) ? 1 : 0;
+            inkDown[x] += dark(x, y) ? 1 : 0;
+        }
+        ruled[y] = across > w * 9 / 10;
+    }
+    QList<int> upright; // the first column of each upright line
+    const int longest = *std::max_element(inkDown.cbegin(), inkDown.cend());
+    for (int x = 0; x < w; ++x) {
+        if (inkDown[x] > longest * 8 / 10 && (x == 0 || inkDown[x - 1] <= longest * 8 / 10)) {
+            upright << x;
+        }
+    }
+    TablePlace place;
+    if (upright.size() != 3 || !ruled.contains(true)) {
+        return place;
+    }
+    const int column = upright[1];
+    place.columnLine = qreal(column) / w;
+    place.top = qreal(ruled.indexOf(true)) / h;
+    int text = w;
+    for (int y = 0; y < h; ++y) {
+        if (ruled[y] || !dark(column, y)) {
+            continue; // a line of the table, or outside it
+        }
+        int x = column;
+        while (x < upright[2] && dark(x, y)) {
+            ++x; // the column line itself
+        }
+        for (; x < std::min(text, upright[2]); ++x) {
+            if (dark(x, y)) {
+                text = x;
+            }
+        }
+    }
+    place.secondColumnText = qreal(text) / w;
+    return place;
+}
+
+// The printable part of an A4 page (20 mm margins) at the given resolutions.
+QImage paintedPage(const AnswerSheet& sheet, int dpiX, int dpiY) {
+    QImage page(qRound(170 / 25.4 * dpiX), qRound(257 / 25.4 * dpiY), QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(dpiX / 0.0254));
+    page.setDotsPerMeterY(qRound(dpiY / 0.0254));
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    ui::paintAnswerSheet(painter, QRectF(page.rect()), sheet);
+    return page;
+}
+
 } // namespace
 
 class AnswerSheetTest : public QObject {
@@ -44,6 +116,8 @@ private slots:
     void pdfHoldsTheAnswersAsText_data();
     void pdfHoldsTheAnswersAsText();
     void failedSaveLeavesNothing();
+    void placesHoldAtUnequalResolutions_data();
+    void placesHoldAtUnequalResolutions();
     void proposedFileName_data();
     void proposedFileName();
 };
@@ -133,6 +207,32 @@ void AnswerSheetTest::failedSaveLeavesNothing() {
     QVERIFY(!QFile::exists(file));
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList{"plain"});
+}
+
+void AnswerSheetTest::placesHoldAtUnequalResolutions_data() {
+    QTest::addColumn<int>("dpiX");
+    QTest::addColumn<int>("dpiY");
+    QTest::newRow("finer across") << 300 << 150;
+    QTest::newRow("finer down") << 150 << 300;
+}
+
+// A printer may resolve finer one way than the other (1200 × 600 dpi): the column line,
+// the texts right of it and the table's top stand where they do at equal resolutions.
+void AnswerSheetTest::placesHoldAtUnequalResolutions() {
+    QFETCH(int, dpiX);
+    QFETCH(int, dpiY);
+    const AnswerSheet sheet =
+        ui::answerSheetFor("16MnR", "Q235-B,C", QDateTime(QDate(2026, 12, 8), QTime(7, 5)));
+    const TablePlace square = tablePlaceOn(paintedPage(sheet, 150, 150));
+    const TablePlace unequal = tablePlaceOn(paintedPage(sheet, dpiX, dpiY));
+    QVERIFY(square.columnLine > 0.2 && square.columnLine < 0.3); // 45 mm of 170 mm
+    QVERIFY2(qAbs(unequal.columnLine - square.columnLine) < 0.005,
+             qPrintable(QString::number(unequal.columnLine)));
+    QVERIFY(square.secondColumnText > square.columnLine);
+    QVERIFY2(qAbs(unequal.secondColumnText - square.secondColumnText) < 0.005,
+             qPrintable(QString::number(unequal.secondColumnText)));
+    QVERIFY(square.top > 0);
+    QVERIFY2(qAbs(unequal.top - square.top) < 0.005, qPrintable(QString::number(unequal.top)));
 }
 
 void AnswerSheetTest::proposedFileName_data() {

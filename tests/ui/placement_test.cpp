@@ -9,6 +9,26 @@
 
 using velmora::ui::MainWindow;
 
+namespace {
+
+// The results window's geometry when it is shown, before it reaches the screen.
+class ShownGeometry : public QObject {
+public:
+    QRect at;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            if (const auto* r = qobject_cast<velmora::ui::ResultsWindow*>(watched)) {
+                at = r->geometry();
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 // CTest runs this on two offscreen screens at scale 2: the primary a 1366×768 laptop
 // panel (683×384 logical, too low for the main window) to the right of a 1920×1080
 // desk screen.
@@ -78,17 +98,21 @@ void PlacementTest::mainWindowTitleBarStaysReachable() {
 void PlacementTest::resultsWindowCentredOverTheMainWindow_data() {
     QTest::addColumn<int>("screen");
     QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<int>("visits");
     QTest::addColumn<QString>("press");
-    QTest::newRow("laptop") << 0 << QStringList{"chk6", "chk2"} << QString();
-    QTest::newRow("laptop, long line") << 0 << QStringList{"chk38", "chk39"} << QString();
-    QTest::newRow("desk") << 1 << QStringList{"chk6", "chk2"} << QString();
-    QTest::newRow("desk, long line") << 1 << QStringList{"chk38", "chk39"} << QString();
-    QTest::newRow("desk, long answer") << 1 << QStringList{"chk6", "Chk11"} << "CommandSMAW";
+    QTest::newRow("laptop") << 0 << QStringList{"chk6", "chk2"} << 1 << QString();
+    QTest::newRow("laptop, long line") << 0 << QStringList{"chk38", "chk39"} << 1 << QString();
+    QTest::newRow("desk") << 1 << QStringList{"chk6", "chk2"} << 1 << QString();
+    QTest::newRow("desk, long line") << 1 << QStringList{"chk38", "chk39"} << 1 << QString();
+    QTest::newRow("desk, long line, second visit")
+        << 1 << QStringList{"chk38", "chk39"} << 2 << QString();
+    QTest::newRow("desk, long answer") << 1 << QStringList{"chk6", "Chk11"} << 1 << "CommandSMAW";
 }
 
 void PlacementTest::resultsWindowCentredOverTheMainWindow() {
     QFETCH(int, screen);
     QFETCH(QStringList, boxes);
+    QFETCH(int, visits);
     QFETCH(QString, press);
     QScreen* target = QGuiApplication::screens().at(screen);
     MainWindow main;
@@ -99,9 +123,19 @@ void PlacementTest::resultsWindowCentredOverTheMainWindow() {
     for (const QString& name : boxes) {
         clickIndicator(child<QCheckBox>(main, name));
     }
-    QTest::mouseClick(child<QPushButton>(main, "Command1"), Qt::LeftButton);
-    velmora::ui::ResultsWindow* r = main.resultsWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(r));
+    ShownGeometry shown;
+    QApplication::instance()->installEventFilter(&shown);
+    velmora::ui::ResultsWindow* r = nullptr;
+    for (int visit = 0; visit < visits; ++visit) {
+        if (r != nullptr) {
+            r->close();
+        }
+        shown.at = QRect();
+        QTest::mouseClick(child<QPushButton>(main, "Command1"), Qt::LeftButton);
+        r = main.resultsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(r));
+        QCOMPARE(shown.at, r->geometry()); // sized and placed before it appears: no jump
+    }
     const int openedWidth = r->width();
     if (!press.isEmpty()) {
         QTest::mouseClick(child<QPushButton>(*r, press), Qt::LeftButton);

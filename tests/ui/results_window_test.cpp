@@ -15,12 +15,17 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPageLayout>
+#include <QPaintEngine>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace velmora;
 using velmora::ui::MainWindow;
@@ -79,6 +84,82 @@ QString markedButton(const QWidget& w) {
     return down;
 }
 
+// A printer that resolves twice as fine across as down, 1200 × 600 dpi, and whose
+// spooler may refuse the finished job. It draws nothing; it keeps how far right the
+// boxes reach, in its device units.
+class SpoolEngine : public QPaintEngine, public QPrintEngine {
+public:
+    explicit SpoolEngine(bool accepts)
+        : QPaintEngine(AllFeatures)
+        , accepts_(accepts) {}
+    qreal rightmost = 0;
+
+    using QPaintEngine::drawLines;
+    using QPaintEngine::drawPolygon;
+    using QPaintEngine::drawRects;
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return accepts_; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawRects(const QRectF* rects, int count) override {
+        for (int i = 0; i < count; ++i) {
+            rightmost = std::max(rightmost, state->transform().mapRect(rects[i]).right());
+        }
+    }
+    void drawLines(const QLineF*, int) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF&, const QTextItem&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    Type type() const override { return User; }
+
+    void setProperty(PrintEnginePropertyKey, const QVariant&) override {}
+    QVariant property(PrintEnginePropertyKey key) const override {
+        switch (key) {
+        case PPK_Resolution: // one number for both directions, as Windows reports it
+            return 600;
+        case PPK_QPageLayout:
+            return QVariant::fromValue(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                   QMarginsF(20, 20, 20, 20),
+                                                   QPageLayout::Millimeter));
+        default:
+            return {};
+        }
+    }
+    bool newPage() override { return true; }
+    bool abort() override { return false; }
+    int metric(QPaintDevice::PaintDeviceMetric m) const override {
+        switch (m) {
+        case QPaintDevice::PdmWidth: // A4 inside 20 mm margins: 170 mm × 257 mm
+            return 8031;
+        case QPaintDevice::PdmHeight:
+            return 6071;
+        case QPaintDevice::PdmDpiX:
+        case QPaintDevice::PdmPhysicalDpiX:
+            return 1200;
+        case QPaintDevice::PdmDpiY:
+        case QPaintDevice::PdmPhysicalDpiY:
+            return 600;
+        case QPaintDevice::PdmDevicePixelRatio:
+            return 1;
+        case QPaintDevice::PdmDevicePixelRatioScaled:
+            return int(QPaintDevice::devicePixelRatioFScale());
+        default:
+            return 0;
+        }
+    }
+    QPrinter::PrinterState printerState() const override {
+        return accepts_ ? QPrinter::Idle : QPrinter::Error;
+    }
+
+private:
+    bool accepts_ = true;
+};
+
+class SpoolPrinter : public QPrinter {
+public:
+    explicit SpoolPrinter(SpoolEngine* engine) { setEngines(engine, engine); }
+};
+
 } // namespace
 
 class ResultsWindowTest : public QObject {
@@ -109,6 +190,9 @@ private slots:
     void rightClickOffersCopyPrintAndExport();
     void exportWritesTheSheet();
     void printUsesThePrintDialog();
+    void printFailureIsSaid_data();
+    void printFailureIsSaid();
+    void printFillsThePageAcross();
     void clicksWhileANoticeIsUp_data();
     void clicksWhileANoticeIsUp();
 };
@@ -319,28 +403,37 @@ void ResultsWindowTest::keys() {
 // description, and tell a screen reader when an answer is written.
 void ResultsWindowTest::answersAreNamedAndAnnounced_data() {
     QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before"); // the name before an answer, at every opening
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
     QTest::newRow("classification") << "lblhtxh"
+                                    << "焊接材料选择结果：型号"
                                     << "焊接材料选择结果 焊条型号"
                                     << "E5015 E5016";
     QTest::newRow("brand") << "lblhtph"
+                           << "焊接材料选择结果：牌号"
                            << "焊接材料选择结果 焊条牌号"
                            << "J507  J506";
     QTest::newRow("gas") << "lblqtlx"
+                         << "焊接材料选择结果：保护气体"
                          << "焊接材料选择结果 保护气体"
                          << "无";
     QTest::newRow("materials line") << "lblcl"
+                                    << "16MnR    Q235-B,C"
                                     << "16MnR    Q235-B,C" << QString();
 }
 
 void ResultsWindowTest::answersAreNamedAndAnnounced() {
     QFETCH(QString, field);
+    QFETCH(QString, before);
     QFETCH(QString, name);
     QFETCH(QString, description);
     MainWindow main;
     main.show();
     ResultsWindow* r = confirmWith(main, {"chk6", "chk2"});
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child<QLabel>(*r, field));
+    QVERIFY(a);
+    QCOMPARE(a->text(QAccessible::Name), before);
     QList<QPair<QString, QAccessible::Event>> heard;
     velmora::ui::setScreenReaderListener([&heard](const QAccessibleEvent& event) {
         heard.append({event.object()->objectName(), event.type()});
@@ -348,11 +441,12 @@ void ResultsWindowTest::answersAreNamedAndAnnounced() {
     QVERIFY(!press(*r, "CommandSMAW"));
     velmora::ui::setScreenReaderListener({});
 
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child<QLabel>(*r, field));
-    QVERIFY(a);
     QCOMPARE(a->text(QAccessible::Name), name);
     QCOMPARE(a->text(QAccessible::Description), description);
     QCOMPARE(heard.contains(qMakePair(field, QAccessible::NameChanged)), field != "lblcl");
+    r->close();
+    QCOMPARE(confirmWith(main, {}), r); // the same materials again
+    QCOMPARE(a->text(QAccessible::Name), before);
     r->close();
 }
 
@@ -630,6 +724,44 @@ void ResultsWindowTest::printUsesThePrintDialog() {
     const QByteArray bytes = pdf.readAll();
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page/"), 1);
     r->close();
+}
+
+void ResultsWindowTest::printFailureIsSaid_data() {
+    QTest::addColumn<bool>("spoolerRefuses");
+    QTest::newRow("to a file in a folder that does not exist") << false;
+    QTest::newRow("the spooler refuses the finished job") << true;
+}
+
+void ResultsWindowTest::printFailureIsSaid() {
+    QFETCH(bool, spoolerRefuses);
+    SelectionModel model;
+    ResultsWindow r(model);
+    r.open(QString());
+    QTemporaryDir dir;
+    SpoolEngine refusing(false);
+    std::unique_ptr<QPrinter> printer;
+    if (spoolerRefuses) {
+        printer = std::make_unique<SpoolPrinter>(&refusing);
+    } else {
+        printer = std::make_unique<QPrinter>();
+        printer->setOutputFileName(dir.filePath("missing/sheet.pdf"));
+    }
+    r.printSheet(*printer);
+    QVERIFY(isNotice(answerNotice(), "焊材选用单未能打印", &r));
+    r.close();
+}
+
+// The sheet spans the printable width of a printer finer across than down.
+void ResultsWindowTest::printFillsThePageAcross() {
+    SelectionModel model;
+    ResultsWindow r(model);
+    r.open(QString());
+    SpoolEngine engine(true);
+    SpoolPrinter printer(&engine);
+    r.printSheet(printer);
+    QVERIFY(!answerNotice());
+    QCOMPARE(qRound(engine.rightmost), printer.width());
+    r.close();
 }
 
 // More clicks while the not-found notice is up, or the window closed under it: no
