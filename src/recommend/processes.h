@@ -17,7 +17,7 @@ struct ProcessName {
     std::string_view caption; // "焊条电弧焊(SMAW)"; the parentheses are ASCII
 };
 
-inline constexpr std::array<ProcessName, 4> kProcessNames{{
+inline constexpr std::array<ProcessName, kProcessCount> kProcessNames{{
     {Process::Smaw, "smaw", "焊条电弧焊(SMAW)"},
     {Process::Mag, "mag", "气体保护焊(MAG)"},
     {Process::Gtaw, "gtaw", "手工氩弧焊(GTAW)"},

@@ -15,8 +15,8 @@ namespace velmora {
 namespace {
 
 // Indexed by Process.
-constexpr std::array<const RuleTable*, 4> kTables{&tables::kSmaw, &tables::kMag, &tables::kGtaw,
-                                                  &tables::kSaw};
+constexpr std::array<const RuleTable*, kProcessCount> kTables{&tables::kSmaw, &tables::kMag,
+                                                              &tables::kGtaw, &tables::kSaw};
 
 // Positions in the table's lists; kNone where nothing matches.
 constexpr std::int16_t kNone = -1;
@@ -65,8 +65,8 @@ CompiledTable compile(const RuleTable& table) {
 }
 
 // Indexed by Process; built on the first call, thread-safely.
-const std::array<CompiledTable, 4>& compiledTables() {
-    static const std::array<CompiledTable, 4> compiled{
+const std::array<CompiledTable, kProcessCount>& compiledTables() {
+    static const std::array<CompiledTable, kProcessCount> compiled{
         compile(tables::kSmaw), compile(tables::kMag), compile(tables::kGtaw),
         compile(tables::kSaw)};
     return compiled;
@@ -112,6 +112,16 @@ Outcome recommend(Process process, std::string_view slot1, std::string_view slot
     }
     // A text outside the catalogue: the same walk that built the table for the catalogue.
     return fromEntry(table, findEntry(table, singleLookupKey(key)));
+}
+
+std::array<ProcessAnswer, kProcessCount> recommendEveryProcess(std::string_view slot1,
+                                                               std::string_view slot2) {
+    std::array<ProcessAnswer, kProcessCount> answers{};
+    for (std::size_t p = 0; p < kProcessCount; ++p) {
+        const auto process = static_cast<Process>(p);
+        answers[p] = {process, recommend(process, slot1, slot2)};
+    }
+    return answers;
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 // out. It touches no window; the results window applies the outcome.
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 #include <variant>
 
@@ -23,5 +24,17 @@ using Outcome = std::variant<Recommendation, NotFound, NoEntry>;
 // has one; with both empty the table's entry for the empty text answers. Any text at
 // all ends in one of the three outcomes. The texts are views of constant data.
 Outcome recommend(Process process, std::string_view slot1, std::string_view slot2);
+
+inline constexpr std::size_t kProcessCount = 4;
+
+struct ProcessAnswer {
+    Process process;
+    Outcome outcome;
+};
+
+// What each of the four processes answers for the two slots, in the order of the
+// results window's buttons: what the answer sheet and the command line show.
+std::array<ProcessAnswer, kProcessCount> recommendEveryProcess(std::string_view slot1,
+                                                               std::string_view slot2);
 
 } // namespace velmora
