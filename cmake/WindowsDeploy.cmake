@@ -2,7 +2,10 @@
 # installed programs it puts every DLL they load, found by reading their PE imports
 # with objdump, recursively, and the Qt plugins and translation the program needs.
 # Qt's windeployqt does not run in a cross build and CMake refuses
-# install(RUNTIME_DEPENDENCIES) when cross-compiling.
+# install(RUNTIME_DEPENDENCIES) when cross-compiling. file(GET_RUNTIME_DEPENDENCIES)
+# with the windows+pe platform and objdump does run here, but it lower-cases every
+# DLL name, as Windows may, and then cannot find Qt6Core.dll and the other Qt DLLs
+# on a case-sensitive file system: it resolved only the three MinGW runtime DLLs.
 #
 # Set by install(CODE) before this script runs:
 #   VELMORA_DEPLOY_OBJDUMP       the MinGW objdump
