@@ -93,6 +93,10 @@ void CliTest::commands_data() {
         << QStringList{"answer", "--process", "smaw", "16MnR", "q235-b,c"} << 0
         << "焊条电弧焊(SMAW)\n焊条型号：E5015 E5016\n焊条牌号：J507  J506\n保护气体：无\n"
         << "";
+    QTest::newRow("answer in full-width forms")
+        << QStringList{"answer", "-p", "smaw", "１６ＭｎＲ", "Ｑ２３５－Ｂ，Ｃ"} << 0
+        << "焊条电弧焊(SMAW)\n焊条型号：E5015 E5016\n焊条牌号：J507  J506\n保护气体：无\n"
+        << "";
     QTest::newRow("answer by grades, process in capitals")
         << QStringList{"answer", "-p", "GTAW", "304", "UNS N08367"} << 0 << QString() << "";
     QTest::newRow("pair without a rule")
@@ -112,8 +116,8 @@ void CliTest::commands_data() {
         << QStringList{"answer", "316x"} << 2 << ""
         << "没有名为“316x”的材料，最接近的是：“0Cr17Ni12Mo2(316)”、“00Cr17Ni14Mo2(316L)”、"
            "“0Cr19Ni13Mo3(317)”";
-    QTest::newRow("name of several") << QStringList{"answer", "G"} << 2 << ""
-                                     << "“G”可指多种材料：“12CrMo(G)”、“12Cr1MoV(G)”";
+    QTest::newRow("bracketed note is no name") << QStringList{"answer", "管"} << 2 << ""
+                                               << "没有名为“管”的材料，最接近的是：“10#,20#(管)”";
     QTest::newRow("same material twice")
         << QStringList{"answer", "316L", "00cr17ni14mo2(316l)"} << 2 << ""
         << "两种材料不能相同";
