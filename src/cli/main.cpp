@@ -1,9 +1,9 @@
 // velmora-cli: the answers of the results window on a command line, from the same
 // core and tables.
 //
-//   velmora-cli answer [--process P] [--format text|json] MATERIAL [MATERIAL]
-//   velmora-cli materials [--format text|json]
-//   velmora-cli table [--format tsv|csv|json]
+//   velmora-cli answer [--process P] [--format text|json] [--output FILE] MATERIAL [MATERIAL]
+//   velmora-cli materials [--format text|json] [--output FILE]
+//   velmora-cli table [--format tsv|csv|json] [--output FILE]
 //   velmora-cli sheet --output FILE.pdf MATERIAL [MATERIAL]
 //
 // Exit status: 0 done (with --process: an answer given), 1 the process has no rule
@@ -11,6 +11,7 @@
 
 #include "catalogue/material_names.h"
 #include "cli/answer_export.h"
+#include "cli/output_file.h"
 #include "recommend/processes.h"
 #include "ui/answer_sheet.h"
 
@@ -40,10 +41,10 @@ using namespace velmora;
 enum Status { kDone = 0, kNoRule = 1, kMisuse = 2, kWriteFailed = 3 };
 
 constexpr const char* kUsage[] = {
-    "用法：velmora-cli answer [--process smaw|mag|gtaw|saw] [--format text|json] MATERIAL "
-    "[MATERIAL]",
-    "用法：velmora-cli materials [--format text|json]",
-    "用法：velmora-cli table [--format tsv|csv|json]",
+    "用法：velmora-cli answer [--process smaw|mag|gtaw|saw] [--format text|json] [--output FILE] "
+    "MATERIAL [MATERIAL]",
+    "用法：velmora-cli materials [--format text|json] [--output FILE]",
+    "用法：velmora-cli table [--format tsv|csv|json] [--output FILE]",
     "用法：velmora-cli sheet --output FILE.pdf MATERIAL [MATERIAL]",
     "用法：velmora-cli answer|materials|table|sheet [选项] [MATERIAL [MATERIAL]]"
     "（velmora-cli --help 查看说明）",
@@ -71,6 +72,19 @@ int misuse(Command command, const QString& reason = {}) {
 int print(const QByteArray& bytes, int status = kDone) {
     if (!writeAll(stdout, bytes)) {
         sayLine(QStringLiteral("无法写出结果"));
+        return kWriteFailed;
+    }
+    return status;
+}
+
+// To the file --output names, or to standard output.
+int print(const QString& file, const QByteArray& bytes, int status = kDone) {
+    if (file.isEmpty()) {
+        return print(bytes, status);
+    }
+    QString error;
+    if (!cli::saveOutput(file, bytes, &error)) {
+        sayLine(error);
         return kWriteFailed;
     }
     return status;
@@ -104,8 +118,10 @@ struct Parser {
                               QStringLiteral("输出格式：answer 与 materials 为 text（默认）或 "
                                              "json；table 为 tsv（默认）、csv 或 json。"),
                               QStringLiteral("format")};
-    QCommandLineOption output{
-        {"o", "output"}, QStringLiteral("sheet：写出的 PDF 文件。"), QStringLiteral("file")};
+    QCommandLineOption output{{"o", "output"},
+                              QStringLiteral("把结果写入这个文件，不写到标准输出（sheet "
+                                             "必须给出，写成 PDF）。"),
+                              QStringLiteral("file")};
 
     Parser() {
         parser.setApplicationDescription(QStringLiteral(
@@ -199,7 +215,8 @@ int answer(const Parser& p) {
     // Only a question about one process can go unanswered.
     const bool unanswered =
         p.parser.isSet(p.process) && !std::holds_alternative<Recommendation>(answers[0].outcome);
-    return print(format == QLatin1String("json") ? cli::asJson(answers) : cli::asText(answers),
+    return print(p.parser.value(p.output),
+                 format == QLatin1String("json") ? cli::asJson(answers) : cli::asText(answers),
                  unanswered ? kNoRule : kDone);
 }
 
@@ -209,10 +226,10 @@ int materials(const Parser& p) {
     }
     const QString format = p.parser.value(p.format).toLower();
     if (format.isEmpty() || format == QLatin1String("text")) {
-        return print(cli::materialsAsText());
+        return print(p.parser.value(p.output), cli::materialsAsText());
     }
     if (format == QLatin1String("json")) {
-        return print(cli::materialsAsJson());
+        return print(p.parser.value(p.output), cli::materialsAsJson());
     }
     return misuse(kMaterials, QStringLiteral("未知的输出格式：%1").arg(format));
 }
@@ -230,13 +247,13 @@ int table(const Parser& p) {
             sayLine(QStringLiteral("规则文本含有制表符或换行，不能写成 TSV：%1").arg(qs(problem)));
             return kWriteFailed;
         }
-        return print(tsv);
+        return print(p.parser.value(p.output), tsv);
     }
     if (format == QLatin1String("csv")) {
-        return print(cli::asCsv(all));
+        return print(p.parser.value(p.output), cli::asCsv(all));
     }
     if (format == QLatin1String("json")) {
-        return print(cli::asJson(all));
+        return print(p.parser.value(p.output), cli::asJson(all));
     }
     return misuse(kTable, QStringLiteral("未知的输出格式：%1").arg(format));
 }
@@ -266,10 +283,10 @@ bool optionsFit(const Parser& p, Command command) {
         [&]() -> std::vector<const QCommandLineOption*> {
         switch (command) {
         case kAnswer:
-            return {&p.process, &p.format};
+            return {&p.process, &p.format, &p.output};
         case kMaterials:
         case kTable:
-            return {&p.format};
+            return {&p.format, &p.output};
         case kSheet:
             return {&p.output};
         case kNone:

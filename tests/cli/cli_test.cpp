@@ -74,6 +74,8 @@ private slots:
     void tableMatchesTheCommittedAnswers();
     void fieldsAreWrittenSafely_data();
     void fieldsAreWrittenSafely();
+    void outputGoesToTheFile_data();
+    void outputGoesToTheFile();
     void sheetWritesTheAnswerSheet();
 #ifndef Q_OS_WIN
     void invalidUtf8IsMisuse();
@@ -87,7 +89,7 @@ void CliTest::commands_data() {
     QTest::addColumn<QString>("err"); // what standard error holds; empty: nothing
 
     const QString answerUsage = "用法：velmora-cli answer [--process smaw|mag|gtaw|saw] [--format "
-                                "text|json] MATERIAL [MATERIAL]";
+                                "text|json] [--output FILE] MATERIAL [MATERIAL]";
     const QString generalUsage = "用法：velmora-cli answer|materials|table|sheet";
     QTest::newRow("answer")
         << QStringList{"answer", "--process", "smaw", "16MnR", "q235-b,c"} << 0
@@ -202,7 +204,7 @@ void CliTest::tableFormatsAgree() {
 }
 
 // A changed rule shows up as a diff of tests/recommend/answers.tsv; regenerate it with
-// `velmora-cli table > tests/recommend/answers.tsv` after an intended change.
+// `velmora-cli table --output tests/recommend/answers.tsv` after an intended change.
 void CliTest::tableMatchesTheCommittedAnswers() {
     QFile committed(QStringLiteral(VELMORA_ANSWERS_TSV));
     QVERIFY(committed.open(QIODevice::ReadOnly));
@@ -236,6 +238,40 @@ void CliTest::fieldsAreWrittenSafely() {
     const QByteArray tsv = cli::asTsv(answers, &problem);
     QCOMPARE(!tsv.isEmpty(), tsvWritten);
     QCOMPARE(QByteArray::fromStdString(problem), tsvWritten ? QByteArray() : material);
+}
+
+void CliTest::outputGoesToTheFile_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("answer, no rule")
+        << QStringList{"answer", "-p", "mag", "0Cr18Ni10Ti(321)", "15CrMo(G、R)"} << 1;
+    QTest::newRow("materials as JSON") << QStringList{"materials", "--format", "json"} << 0;
+    QTest::newRow("table as CSV") << QStringList{"table", "-f", "csv"} << 0;
+}
+
+// --output writes what standard output would get, or nothing and status 3.
+void CliTest::outputGoesToTheFile() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath("结果.txt");
+    const Run printed = runCli(arguments);
+    const Run saved = runCli(arguments + QStringList{"--output", file});
+    QCOMPARE(saved.status, status);
+    QCOMPARE(saved.out, QByteArray());
+    QCOMPARE(saved.err, QByteArray());
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), printed.out);
+
+    const QString unwritable = dir.filePath("没有的文件夹/结果.txt");
+    const Run failed = runCli(arguments + QStringList{"-o", unwritable});
+    QCOMPARE(failed.status, 3);
+    QCOMPARE(failed.out, QByteArray());
+    QVERIFY2(QString::fromUtf8(failed.err).startsWith("结果未能保存到 "), failed.err.constData());
+    QVERIFY(!QFile::exists(unwritable));
 }
 
 void CliTest::sheetWritesTheAnswerSheet() {
