@@ -12,6 +12,7 @@
 #include "catalogue/material_names.h"
 #include "cli/answer_export.h"
 #include "cli/output_file.h"
+#include "cli/stream_output.h"
 #include "recommend/processes.h"
 #include "ui/answer_sheet.h"
 
@@ -27,12 +28,6 @@
 #include <exception>
 #include <optional>
 #include <string>
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -52,13 +47,8 @@ constexpr const char* kUsage[] = {
 enum Command { kAnswer, kMaterials, kTable, kSheet, kNone };
 constexpr const char* kCommandNames[] = {"answer", "materials", "table", "sheet"};
 
-bool writeAll(std::FILE* stream, const QByteArray& bytes) {
-    const auto size = static_cast<std::size_t>(bytes.size());
-    return std::fwrite(bytes.constData(), 1, size, stream) == size && std::fflush(stream) == 0;
-}
-
 void sayLine(const QString& line) {
-    writeAll(stderr, (line + QLatin1Char('\n')).toUtf8());
+    cli::writeToStream(stderr, (line + QLatin1Char('\n')).toUtf8());
 }
 
 int misuse(Command command, const QString& reason = {}) {
@@ -70,7 +60,7 @@ int misuse(Command command, const QString& reason = {}) {
 }
 
 int print(const QByteArray& bytes, int status = kDone) {
-    if (!writeAll(stdout, bytes)) {
+    if (!cli::writeToStream(stdout, bytes)) {
         sayLine(QStringLiteral("无法写出结果"));
         return kWriteFailed;
     }
@@ -367,12 +357,7 @@ bool wantsSheet(int argc, char* argv[]) {
 }
 
 int start(int argc, char* argv[]) {
-#ifdef _WIN32
-    // UTF-8 out, byte for byte: no CRLF translation, and a console that shows it.
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-    SetConsoleOutputCP(CP_UTF8);
-#endif
+    cli::useBinaryStandardStreams();
     QCoreApplication::setApplicationName(QStringLiteral("velmora-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     QTranslator translator;
