@@ -12,6 +12,7 @@
 #include "catalogue/material_names.h"
 #include "cli/answer_export.h"
 #include "cli/output_file.h"
+#include "cli/qt_message_hold.h"
 #include "cli/stream_output.h"
 #include "recommend/processes.h"
 #include "ui/answer_sheet.h"
@@ -363,15 +364,20 @@ int start(int argc, char* argv[]) {
     QTranslator translator;
     if (wantsSheet(argc, argv)) {
 #ifndef _WIN32
-        // A desktop session is not needed to draw a PDF. (Windows always has its own
-        // platform, display or not.)
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
+        // A PDF needs no screen: offscreen whatever QT_QPA_PLATFORM says, or an xcb or
+        // wayland left in the environment of an ssh session or a cron job aborts the
+        // program where there is no display. (Windows' own platform needs no display,
+        // and offscreen there would find no fonts.)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
+        cli::QtMessageHold qtMessages;
         const QGuiApplication app(argc, argv);
         useChineseQtTexts(translator);
-        return run(QCoreApplication::arguments());
+        const int status = run(QCoreApplication::arguments());
+        if (status == kDone) {
+            qtMessages.drop();
+        }
+        return status;
     }
     const QCoreApplication app(argc, argv);
     useChineseQtTexts(translator);

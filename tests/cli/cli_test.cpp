@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,8 +19,10 @@ struct Run {
     QByteArray err;
 };
 
-Run runProgram(const QString& program, const QStringList& arguments) {
+Run runProgram(const QString& program, const QStringList& arguments,
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
         return {};
@@ -27,8 +30,9 @@ Run runProgram(const QString& program, const QStringList& arguments) {
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-Run runCli(const QStringList& arguments) {
-    return runProgram(QStringLiteral(VELMORA_CLI), arguments);
+Run runCli(const QStringList& arguments,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    return runProgram(QStringLiteral(VELMORA_CLI), arguments, environment);
 }
 
 // One CSV record of the table, RFC 4180 quoting undone.
@@ -78,6 +82,8 @@ private slots:
     void outputGoesToTheFile();
     void sheetWritesTheAnswerSheet();
 #ifndef Q_OS_WIN
+    void sheetNeedsNoDisplay_data();
+    void sheetNeedsNoDisplay();
     void invalidUtf8IsMisuse();
 #endif
 };
@@ -300,6 +306,32 @@ void CliTest::sheetWritesTheAnswerSheet() {
 }
 
 #ifndef Q_OS_WIN
+void CliTest::sheetNeedsNoDisplay_data() {
+    QTest::addColumn<QString>("platform");
+    QTest::newRow("xcb") << "xcb";
+    QTest::newRow("wayland") << "wayland";
+}
+
+// As from an ssh session or a cron job: a desktop platform asked for, no display, no
+// runtime folder. The sheet is drawn all the same, and nothing is said.
+void CliTest::sheetNeedsNoDisplay() {
+    QFETCH(QString, platform);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", platform);
+    environment.insert("DISPLAY", "");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("XDG_RUNTIME_DIR");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("joint.pdf");
+    const Run run = runCli({"sheet", "-o", pdf, "316L", "16MnR"}, environment);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF-"));
+}
+
 // Arguments are bytes; ones that are not UTF-8 are a name nobody has.
 void CliTest::invalidUtf8IsMisuse() {
     const Run run = runProgram("/bin/sh", {"-c", "exec \"$0\" answer \"$(printf '\\377\\376')\"",
