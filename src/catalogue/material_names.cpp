@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
 #include <utility>
 
 namespace velmora {
@@ -44,11 +45,51 @@ constexpr std::string_view withoutUnsPrefix(std::string_view grade) noexcept {
     return grade.starts_with(kUns) ? grade.substr(kUns.size()) : std::string_view{};
 }
 
+// The brackets hold either a grade of another standard (316L, Q345, 420J1, UNS N08367)
+// or a note on the designation: F rimmed steel, 管 tube, G and R boiler and pressure
+// vessel, - none. Every grade holds a digit and no note does, so "f" or "管" alone
+// names nothing: it would be the note, not the material, that someone typed.
+constexpr bool isGrade(std::string_view bracketText) noexcept {
+    return bracketText.find_first_of("0123456789") != std::string_view::npos;
+}
+
 bool namesGrade(const Material& m, std::string_view typed) {
     const std::string_view grade = bracketed(m.designation);
+    if (!isGrade(grade)) {
+        return false;
+    }
     const std::string_view number = withoutUnsPrefix(grade);
-    return (!grade.empty() && sameIgnoringCase(grade, typed)) ||
-           (!number.empty() && sameIgnoringCase(number, typed));
+    return sameIgnoringCase(grade, typed) || (!number.empty() && sameIgnoringCase(number, typed));
+}
+
+// A Chinese input method types Latin letters, digits, brackets and spaces in their
+// full-width forms: "３１６Ｌ", "16Mn（Q345）", "UNS　N08367". Folded to ASCII as NFKC
+// does: U+FF01 to U+FF5E are U+0021 to U+007E, the ideographic space U+3000 a space.
+// Whatever else the bytes hold, valid UTF-8 or not, is kept as it is: a lead byte
+// never continues another character, so the three-byte forms are found byte by byte.
+std::string foldFullWidth(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        if (i + 2 < text.size() && byte(0) == 0xEF && (byte(1) == 0xBC || byte(1) == 0xBD) &&
+            (byte(2) & 0xC0) == 0x80) {
+            // EF BC 81..BF and EF BD 80..9E: U+FF01..U+FF5E.
+            const unsigned offset = (byte(1) == 0xBC ? 0u : 0x40u) + (byte(2) & 0x3Fu);
+            if (offset >= 0x01 && offset <= 0x5E) {
+                out.push_back(static_cast<char>(0x20 + offset));
+                i += 2;
+                continue;
+            }
+        }
+        if (i + 2 < text.size() && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
+            out.push_back(' ');
+            i += 2;
+            continue;
+        }
+        out.push_back(text[i]);
+    }
+    return out;
 }
 
 // Characters for comparing names: code points, ASCII letters in lower case; a byte
@@ -125,7 +166,9 @@ std::vector<const Material*> closest(std::string_view typed) {
 
 } // namespace
 
-NameLookup lookUpMaterialName(std::string_view typed) {
+NameLookup lookUpMaterialName(std::string_view typedText) {
+    const std::string folded = foldFullWidth(typedText);
+    const std::string_view typed = folded;
     if (const Material* exact = findMaterial(typed)) {
         return {exact, {}};
     }

@@ -3,6 +3,8 @@
 // Material names as people type them on a command line: the designation itself, the
 // designation in any letter case, or the grade in its brackets ("316L",
 // "UNS N08367" or just "N08367") where that grade belongs to one material only.
+// Full-width forms, as a Chinese input method types them ("３１６Ｌ"), count as their
+// ASCII letters, digits, signs and spaces.
 
 #include "catalogue/catalogue.h"
 

@@ -154,7 +154,9 @@ QByteArray asJson(std::span<const Answer> answers) {
 }
 
 QByteArray asCsv(std::span<const Answer> answers) {
-    QByteArray out;
+    // The byte-order mark tells Excel the file is UTF-8; without it, Chinese Windows
+    // opens it as GBK.
+    QByteArray out("\xEF\xBB\xBF");
     appendCsvRecord(out, kHeader);
     for (const Answer& a : answers) {
         appendCsvRecord(out, fields(a));

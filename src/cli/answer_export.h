@@ -37,9 +37,9 @@ QByteArray asText(std::span<const Answer> answers);
 // An array of objects: process, materials, outcome, texts.
 QByteArray asJson(std::span<const Answer> answers);
 // A header line, then process, material 1, material 2, outcome and the three texts.
-// CSV quotes as RFC 4180 does (CRLF line ends); TSV never quotes, so a field holding
-// a tab or a line break cannot be written: asTsv then returns an empty array and
-// names the field in `problem`.
+// CSV begins with the UTF-8 byte-order mark, for Excel, and quotes as RFC 4180 does
+// (CRLF line ends); TSV never quotes, so a field holding a tab or a line break cannot
+// be written: asTsv then returns an empty array and names the field in `problem`.
 QByteArray asCsv(std::span<const Answer> answers);
 QByteArray asTsv(std::span<const Answer> answers, std::string* problem);
 

@@ -1,9 +1,9 @@
 // velmora-cli: the answers of the results window on a command line, from the same
 // core and tables.
 //
-//   velmora-cli answer [--process P] [--format text|json] MATERIAL [MATERIAL]
-//   velmora-cli materials [--format text|json]
-//   velmora-cli table [--format tsv|csv|json]
+//   velmora-cli answer [--process P] [--format text|json] [--output FILE] MATERIAL [MATERIAL]
+//   velmora-cli materials [--format text|json] [--output FILE]
+//   velmora-cli table [--format tsv|csv|json] [--output FILE]
 //   velmora-cli sheet --output FILE.pdf MATERIAL [MATERIAL]
 //
 // Exit status: 0 done (with --process: an answer given), 1 the process has no rule
@@ -11,6 +11,9 @@
 
 #include "catalogue/material_names.h"
 #include "cli/answer_export.h"
+#include "cli/output_file.h"
+#include "cli/qt_message_hold.h"
+#include "cli/stream_output.h"
 #include "recommend/processes.h"
 #include "ui/answer_sheet.h"
 
@@ -27,12 +30,6 @@
 #include <optional>
 #include <string>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#endif
-
 namespace {
 
 using namespace velmora;
@@ -40,10 +37,10 @@ using namespace velmora;
 enum Status { kDone = 0, kNoRule = 1, kMisuse = 2, kWriteFailed = 3 };
 
 constexpr const char* kUsage[] = {
-    "用法：velmora-cli answer [--process smaw|mag|gtaw|saw] [--format text|json] MATERIAL "
-    "[MATERIAL]",
-    "用法：velmora-cli materials [--format text|json]",
-    "用法：velmora-cli table [--format tsv|csv|json]",
+    "用法：velmora-cli answer [--process smaw|mag|gtaw|saw] [--format text|json] [--output FILE] "
+    "MATERIAL [MATERIAL]",
+    "用法：velmora-cli materials [--format text|json] [--output FILE]",
+    "用法：velmora-cli table [--format tsv|csv|json] [--output FILE]",
     "用法：velmora-cli sheet --output FILE.pdf MATERIAL [MATERIAL]",
     "用法：velmora-cli answer|materials|table|sheet [选项] [MATERIAL [MATERIAL]]"
     "（velmora-cli --help 查看说明）",
@@ -51,13 +48,8 @@ constexpr const char* kUsage[] = {
 enum Command { kAnswer, kMaterials, kTable, kSheet, kNone };
 constexpr const char* kCommandNames[] = {"answer", "materials", "table", "sheet"};
 
-bool writeAll(std::FILE* stream, const QByteArray& bytes) {
-    const auto size = static_cast<std::size_t>(bytes.size());
-    return std::fwrite(bytes.constData(), 1, size, stream) == size && std::fflush(stream) == 0;
-}
-
 void sayLine(const QString& line) {
-    writeAll(stderr, (line + QLatin1Char('\n')).toUtf8());
+    cli::writeToStream(stderr, (line + QLatin1Char('\n')).toUtf8());
 }
 
 int misuse(Command command, const QString& reason = {}) {
@@ -69,8 +61,21 @@ int misuse(Command command, const QString& reason = {}) {
 }
 
 int print(const QByteArray& bytes, int status = kDone) {
-    if (!writeAll(stdout, bytes)) {
+    if (!cli::writeToStream(stdout, bytes)) {
         sayLine(QStringLiteral("无法写出结果"));
+        return kWriteFailed;
+    }
+    return status;
+}
+
+// To the file --output names, or to standard output.
+int print(const QString& file, const QByteArray& bytes, int status = kDone) {
+    if (file.isEmpty()) {
+        return print(bytes, status);
+    }
+    QString error;
+    if (!cli::saveOutput(file, bytes, &error)) {
+        sayLine(error);
         return kWriteFailed;
     }
     return status;
@@ -104,8 +109,10 @@ struct Parser {
                               QStringLiteral("输出格式：answer 与 materials 为 text（默认）或 "
                                              "json；table 为 tsv（默认）、csv 或 json。"),
                               QStringLiteral("format")};
-    QCommandLineOption output{
-        {"o", "output"}, QStringLiteral("sheet：写出的 PDF 文件。"), QStringLiteral("file")};
+    QCommandLineOption output{{"o", "output"},
+                              QStringLiteral("把结果写入这个文件，不写到标准输出（sheet "
+                                             "必须给出，写成 PDF）。"),
+                              QStringLiteral("file")};
 
     Parser() {
         parser.setApplicationDescription(QStringLiteral(
@@ -199,7 +206,8 @@ int answer(const Parser& p) {
     // Only a question about one process can go unanswered.
     const bool unanswered =
         p.parser.isSet(p.process) && !std::holds_alternative<Recommendation>(answers[0].outcome);
-    return print(format == QLatin1String("json") ? cli::asJson(answers) : cli::asText(answers),
+    return print(p.parser.value(p.output),
+                 format == QLatin1String("json") ? cli::asJson(answers) : cli::asText(answers),
                  unanswered ? kNoRule : kDone);
 }
 
@@ -209,10 +217,10 @@ int materials(const Parser& p) {
     }
     const QString format = p.parser.value(p.format).toLower();
     if (format.isEmpty() || format == QLatin1String("text")) {
-        return print(cli::materialsAsText());
+        return print(p.parser.value(p.output), cli::materialsAsText());
     }
     if (format == QLatin1String("json")) {
-        return print(cli::materialsAsJson());
+        return print(p.parser.value(p.output), cli::materialsAsJson());
     }
     return misuse(kMaterials, QStringLiteral("未知的输出格式：%1").arg(format));
 }
@@ -230,13 +238,13 @@ int table(const Parser& p) {
             sayLine(QStringLiteral("规则文本含有制表符或换行，不能写成 TSV：%1").arg(qs(problem)));
             return kWriteFailed;
         }
-        return print(tsv);
+        return print(p.parser.value(p.output), tsv);
     }
     if (format == QLatin1String("csv")) {
-        return print(cli::asCsv(all));
+        return print(p.parser.value(p.output), cli::asCsv(all));
     }
     if (format == QLatin1String("json")) {
-        return print(cli::asJson(all));
+        return print(p.parser.value(p.output), cli::asJson(all));
     }
     return misuse(kTable, QStringLiteral("未知的输出格式：%1").arg(format));
 }
@@ -266,10 +274,10 @@ bool optionsFit(const Parser& p, Command command) {
         [&]() -> std::vector<const QCommandLineOption*> {
         switch (command) {
         case kAnswer:
-            return {&p.process, &p.format};
+            return {&p.process, &p.format, &p.output};
         case kMaterials:
         case kTable:
-            return {&p.format};
+            return {&p.format, &p.output};
         case kSheet:
             return {&p.output};
         case kNone:
@@ -350,26 +358,26 @@ bool wantsSheet(int argc, char* argv[]) {
 }
 
 int start(int argc, char* argv[]) {
-#ifdef _WIN32
-    // UTF-8 out, byte for byte: no CRLF translation, and a console that shows it.
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-    SetConsoleOutputCP(CP_UTF8);
-#endif
+    cli::useBinaryStandardStreams();
     QCoreApplication::setApplicationName(QStringLiteral("velmora-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     QTranslator translator;
     if (wantsSheet(argc, argv)) {
 #ifndef _WIN32
-        // A desktop session is not needed to draw a PDF. (Windows always has its own
-        // platform, display or not.)
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
+        // A PDF needs no screen: offscreen whatever QT_QPA_PLATFORM says, or an xcb or
+        // wayland left in the environment of an ssh session or a cron job aborts the
+        // program where there is no display. (Windows' own platform needs no display,
+        // and offscreen there would find no fonts.)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
+        cli::QtMessageHold qtMessages;
         const QGuiApplication app(argc, argv);
         useChineseQtTexts(translator);
-        return run(QCoreApplication::arguments());
+        const int status = run(QCoreApplication::arguments());
+        if (status == kDone) {
+            qtMessages.drop();
+        }
+        return status;
     }
     const QCoreApplication app(argc, argv);
     useChineseQtTexts(translator);

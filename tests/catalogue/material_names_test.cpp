@@ -38,12 +38,28 @@ void MaterialNamesTest::lookUp_data() {
         << QByteArray("UNS N08367") << "AL-6XN(UNS N08367)" << false << none;
     QTest::newRow("UNS number alone")
         << QByteArray("n08367") << "AL-6XN(UNS N08367)" << false << none;
-    QTest::newRow("grade of two materials")
-        << QByteArray("G") << "" << true << QStringList{"12CrMo(G)", "12Cr1MoV(G)"};
-    QTest::newRow("grade of six materials")
-        << QByteArray("-") << "" << true
-        << QStringList{"0Cr18Ni12Mo2Ti(-)", "0Cr18Ni12TiV(-)", "1Cr23Ni13(-)",
-                       "0Cr23Ni18(-)",      "ZG35Cr26Ni12(-)", "ZG40Cr28Ni16(-)"};
+    QTest::newRow("grade Q345") << QByteArray("q345") << "16Mn(Q345)" << false << none;
+    // Bracketed notes are no grades: they are offered, never taken.
+    QTest::newRow("note F") << QByteArray("f") << "" << false
+                            << QStringList{"Q235-A(F)", "10#,20#(管)", "12CrMo(G)"};
+    QTest::newRow("note 管") << QByteArray("管") << "" << false
+                             << QStringList{"10#,20#(管)", "Q235-A(F)", "12CrMo(G)"};
+    QTest::newRow("note G of two materials")
+        << QByteArray("G") << "" << false << QStringList{"12CrMo(G)", "12Cr1MoV(G)", "Q235-A(F)"};
+    QTest::newRow("note - of six materials")
+        << QByteArray("-") << "" << false
+        << QStringList{"0Cr18Ni12Mo2Ti(-)", "0Cr18Ni12TiV(-)", "1Cr23Ni13(-)"};
+    QTest::newRow("full-width grade")
+        << QByteArray("３１６Ｌ") << "00Cr17Ni14Mo2(316L)" << false << none;
+    QTest::newRow("full-width letters, hyphen and comma")
+        << QByteArray("Ｑ２３５－ｂ，ｃ") << "Q235-B,C" << false << none;
+    QTest::newRow("full-width brackets")
+        << QByteArray("16Mn（Q345）") << "16Mn(Q345)" << false << none;
+    QTest::newRow("ideographic space")
+        << QByteArray("UNS　N08367") << "AL-6XN(UNS N08367)" << false << none;
+    QTest::newRow("full-width typo")
+        << QByteArray("３１６ｘ") << "" << false
+        << QStringList{"0Cr17Ni12Mo2(316)", "00Cr17Ni14Mo2(316L)", "0Cr19Ni13Mo3(317)"};
     QTest::newRow("group key is no name") << QByteArray("tsg1") << "" << false << none;
     QTest::newRow("typo: nearest first, ties in catalogue order")
         << QByteArray("316x") << "" << false

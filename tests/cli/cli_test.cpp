@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,8 +19,10 @@ struct Run {
     QByteArray err;
 };
 
-Run runProgram(const QString& program, const QStringList& arguments) {
+Run runProgram(const QString& program, const QStringList& arguments,
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
         return {};
@@ -27,8 +30,9 @@ Run runProgram(const QString& program, const QStringList& arguments) {
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-Run runCli(const QStringList& arguments) {
-    return runProgram(QStringLiteral(VELMORA_CLI), arguments);
+Run runCli(const QStringList& arguments,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    return runProgram(QStringLiteral(VELMORA_CLI), arguments, environment);
 }
 
 // One CSV record of the table, RFC 4180 quoting undone.
@@ -74,8 +78,12 @@ private slots:
     void tableMatchesTheCommittedAnswers();
     void fieldsAreWrittenSafely_data();
     void fieldsAreWrittenSafely();
+    void outputGoesToTheFile_data();
+    void outputGoesToTheFile();
     void sheetWritesTheAnswerSheet();
 #ifndef Q_OS_WIN
+    void sheetNeedsNoDisplay_data();
+    void sheetNeedsNoDisplay();
     void invalidUtf8IsMisuse();
 #endif
 };
@@ -87,10 +95,14 @@ void CliTest::commands_data() {
     QTest::addColumn<QString>("err"); // what standard error holds; empty: nothing
 
     const QString answerUsage = "用法：velmora-cli answer [--process smaw|mag|gtaw|saw] [--format "
-                                "text|json] MATERIAL [MATERIAL]";
+                                "text|json] [--output FILE] MATERIAL [MATERIAL]";
     const QString generalUsage = "用法：velmora-cli answer|materials|table|sheet";
     QTest::newRow("answer")
         << QStringList{"answer", "--process", "smaw", "16MnR", "q235-b,c"} << 0
+        << "焊条电弧焊(SMAW)\n焊条型号：E5015 E5016\n焊条牌号：J507  J506\n保护气体：无\n"
+        << "";
+    QTest::newRow("answer in full-width forms")
+        << QStringList{"answer", "-p", "smaw", "１６ＭｎＲ", "Ｑ２３５－Ｂ，Ｃ"} << 0
         << "焊条电弧焊(SMAW)\n焊条型号：E5015 E5016\n焊条牌号：J507  J506\n保护气体：无\n"
         << "";
     QTest::newRow("answer by grades, process in capitals")
@@ -112,8 +124,8 @@ void CliTest::commands_data() {
         << QStringList{"answer", "316x"} << 2 << ""
         << "没有名为“316x”的材料，最接近的是：“0Cr17Ni12Mo2(316)”、“00Cr17Ni14Mo2(316L)”、"
            "“0Cr19Ni13Mo3(317)”";
-    QTest::newRow("name of several") << QStringList{"answer", "G"} << 2 << ""
-                                     << "“G”可指多种材料：“12CrMo(G)”、“12Cr1MoV(G)”";
+    QTest::newRow("bracketed note is no name") << QStringList{"answer", "管"} << 2 << ""
+                                               << "没有名为“管”的材料，最接近的是：“10#,20#(管)”";
     QTest::newRow("same material twice")
         << QStringList{"answer", "316L", "00cr17ni14mo2(316l)"} << 2 << ""
         << "两种材料不能相同";
@@ -176,8 +188,10 @@ void CliTest::answerWithoutProcessGivesAllFourInButtonOrder() {
 // alone, the 903 pairs, for each process.
 void CliTest::tableFormatsAgree() {
     const QStringList tsv = QString::fromUtf8(runCli({"table"}).out).split('\n');
-    const QStringList csv = QString::fromUtf8(runCli({"table", "-f", "csv"}).out).split("\r\n");
+    const QByteArray csvBytes = runCli({"table", "-f", "csv"}).out;
+    const QStringList csv = QString::fromUtf8(csvBytes.mid(3)).split("\r\n");
     const QJsonArray json = QJsonDocument::fromJson(runCli({"table", "-f", "json"}).out).array();
+    QVERIFY(csvBytes.startsWith("\xEF\xBB\xBFprocess,")); // the byte-order mark for Excel
     QCOMPARE(tsv.size(), 1 + 4 * 947 + 1); // header, rows, nothing after the last line end
     QCOMPARE(tsv.back(), "");
     QCOMPARE(csv.size(), tsv.size());
@@ -196,7 +210,7 @@ void CliTest::tableFormatsAgree() {
 }
 
 // A changed rule shows up as a diff of tests/recommend/answers.tsv; regenerate it with
-// `velmora-cli table > tests/recommend/answers.tsv` after an intended change.
+// `velmora-cli table --output tests/recommend/answers.tsv` after an intended change.
 void CliTest::tableMatchesTheCommittedAnswers() {
     QFile committed(QStringLiteral(VELMORA_ANSWERS_TSV));
     QVERIFY(committed.open(QIODevice::ReadOnly));
@@ -232,6 +246,40 @@ void CliTest::fieldsAreWrittenSafely() {
     QCOMPARE(QByteArray::fromStdString(problem), tsvWritten ? QByteArray() : material);
 }
 
+void CliTest::outputGoesToTheFile_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("answer, no rule")
+        << QStringList{"answer", "-p", "mag", "0Cr18Ni10Ti(321)", "15CrMo(G、R)"} << 1;
+    QTest::newRow("materials as JSON") << QStringList{"materials", "--format", "json"} << 0;
+    QTest::newRow("table as CSV") << QStringList{"table", "-f", "csv"} << 0;
+}
+
+// --output writes what standard output would get, or nothing and status 3.
+void CliTest::outputGoesToTheFile() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath("结果.txt");
+    const Run printed = runCli(arguments);
+    const Run saved = runCli(arguments + QStringList{"--output", file});
+    QCOMPARE(saved.status, status);
+    QCOMPARE(saved.out, QByteArray());
+    QCOMPARE(saved.err, QByteArray());
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), printed.out);
+
+    const QString unwritable = dir.filePath("没有的文件夹/结果.txt");
+    const Run failed = runCli(arguments + QStringList{"-o", unwritable});
+    QCOMPARE(failed.status, 3);
+    QCOMPARE(failed.out, QByteArray());
+    QVERIFY2(QString::fromUtf8(failed.err).startsWith("结果未能保存到 "), failed.err.constData());
+    QVERIFY(!QFile::exists(unwritable));
+}
+
 void CliTest::sheetWritesTheAnswerSheet() {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("焊材选用单.pdf");
@@ -258,6 +306,32 @@ void CliTest::sheetWritesTheAnswerSheet() {
 }
 
 #ifndef Q_OS_WIN
+void CliTest::sheetNeedsNoDisplay_data() {
+    QTest::addColumn<QString>("platform");
+    QTest::newRow("xcb") << "xcb";
+    QTest::newRow("wayland") << "wayland";
+}
+
+// As from an ssh session or a cron job: a desktop platform asked for, no display, no
+// runtime folder. The sheet is drawn all the same, and nothing is said.
+void CliTest::sheetNeedsNoDisplay() {
+    QFETCH(QString, platform);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", platform);
+    environment.insert("DISPLAY", "");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("XDG_RUNTIME_DIR");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("joint.pdf");
+    const Run run = runCli({"sheet", "-o", pdf, "316L", "16MnR"}, environment);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF-"));
+}
+
 // Arguments are bytes; ones that are not UTF-8 are a name nobody has.
 void CliTest::invalidUtf8IsMisuse() {
     const Run run = runProgram("/bin/sh", {"-c", "exec \"$0\" answer \"$(printf '\\377\\376')\"",

@@ -1,0 +1,62 @@
+#include "cli/stream_output.h"
+
+#ifdef _WIN32
+#include <QString>
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
+namespace velmora::cli {
+namespace {
+
+#ifdef _WIN32
+// The console handle behind `stream`, or null when it is a pipe, a file or nothing.
+HANDLE consoleOf(std::FILE* stream) {
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) ? handle : nullptr;
+}
+
+bool writeToConsole(HANDLE console, const QByteArray& utf8) {
+    const QString text = QString::fromUtf8(utf8);
+    // In pieces a console of any age takes, never splitting a surrogate pair.
+    constexpr qsizetype kPiece = 4096;
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype length = text.size() - at > kPiece ? kPiece : text.size() - at;
+        if (at + length < text.size() && text[at + length - 1].isHighSurrogate()) {
+            --length;
+        }
+        DWORD written = 0;
+        if (!WriteConsoleW(console, text.utf16() + at, static_cast<DWORD>(length), &written,
+                           nullptr) ||
+            written == 0) {
+            return false;
+        }
+        at += static_cast<qsizetype>(written);
+    }
+    return true;
+}
+#endif
+
+} // namespace
+
+void useBinaryStandardStreams() {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
+
+bool writeToStream(std::FILE* stream, const QByteArray& utf8) {
+#ifdef _WIN32
+    if (HANDLE console = consoleOf(stream)) {
+        return std::fflush(stream) == 0 && writeToConsole(console, utf8);
+    }
+#endif
+    const auto size = static_cast<std::size_t>(utf8.size());
+    return std::fwrite(utf8.constData(), 1, size, stream) == size && std::fflush(stream) == 0;
+}
+
+} // namespace velmora::cli

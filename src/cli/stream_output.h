@@ -1,0 +1,23 @@
+#pragma once
+
+// Standard output and standard error. The program's text is UTF-8 throughout; a pipe
+// or a file gets those bytes unchanged, on every system. A Windows console gets the
+// text as UTF-16 instead (WriteConsoleW), which shows Chinese in whatever code page
+// the console is in and leaves that code page alone: it belongs to the console, and
+// the console outlives the program.
+
+#include <QByteArray>
+
+#include <cstdio>
+
+namespace velmora::cli {
+
+// On Windows, no CRLF translation on standard output and standard error; elsewhere
+// nothing to do.
+void useBinaryStandardStreams();
+
+// Writes all of `utf8` to `stream` (stdout or stderr) and flushes it; false when
+// that failed.
+bool writeToStream(std::FILE* stream, const QByteArray& utf8);
+
+} // namespace velmora::cli
