@@ -17,6 +17,10 @@ constexpr bool sameIgnoringCase(std::string_view a, std::string_view b) noexcept
                       [](char x, char y) { return lower(x) == lower(y); });
 }
 
+constexpr bool startsIgnoringCase(std::string_view text, std::string_view start) noexcept {
+    return start.size() <= text.size() && sameIgnoringCase(text.substr(0, start.size()), start);
+}
+
 // So that a name in the wrong letter case can only mean one material.
 constexpr bool unambiguousIgnoringCase() {
     for (std::size_t i = 0; i < kMaterials.size(); ++i) {
@@ -190,6 +194,21 @@ NameLookup lookUpMaterialName(std::string_view typedText) {
         return {nullptr, std::move(byGrade), true};
     }
     return {nullptr, closest(typed)};
+}
+
+bool nameStartsWith(const Material& m, std::string_view typedText) {
+    const std::string folded = foldFullWidth(typedText);
+    const std::string_view typed = folded;
+    if (startsIgnoringCase(m.designation, typed)) {
+        return true;
+    }
+    const std::string_view grade = bracketed(m.designation);
+    if (!isGrade(grade)) {
+        return false;
+    }
+    const std::string_view number = withoutUnsPrefix(grade);
+    return startsIgnoringCase(grade, typed) ||
+           (!number.empty() && startsIgnoringCase(number, typed));
 }
 
 } // namespace velmora

@@ -26,4 +26,9 @@ struct NameLookup {
 // ASCII letters only.
 NameLookup lookUpMaterialName(std::string_view typed);
 
+// Whether a name of the material starts with `typed`: its designation or, where its
+// brackets hold a grade, the grade with or without its "UNS ". Letter case and
+// full-width forms count as they do for lookUpMaterialName.
+bool nameStartsWith(const Material& m, std::string_view typed);
+
 } // namespace velmora
