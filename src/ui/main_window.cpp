@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 
 #include <vector>
 
@@ -57,6 +58,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(appIcon());
     setFont(songFont(kWindowFontPoints));
     setFixedSize(px(layout::kClientWidth), px(layout::kClientHeight));
+    typingClock_.start();
 
     // Built in focus order, so that Tab walks the groups column by column.
     buildCatalogue();
@@ -83,6 +85,7 @@ ResultsWindow* MainWindow::resultsWindow() const {
 
 void MainWindow::buildCatalogue() {
     QWidget* previous = nullptr;
+    std::size_t placed = 0;
     const auto chain = [&previous](QWidget* w) {
         if (previous != nullptr) {
             setTabOrder(previous, w);
@@ -103,6 +106,7 @@ void MainWindow::buildCatalogue() {
             connect(box, &QCheckBox::toggled, this,
                     [this, &m](bool ticked) { boxToggled(m, ticked); });
             boxes_[static_cast<std::size_t>(m.index - 1)] = box;
+            focusOrder_[placed++] = &m;
             chain(box);
             return box;
         };
@@ -258,12 +262,48 @@ void MainWindow::showModel() {
     slot2_->setAccessibleDescription(slot2_->text());
 }
 
+// Keys the focused box or button leaves alone come here: Enter confirms, and letters,
+// digits and signs (Backspace to take one back) find a material by its name's start.
+// While a notice is up, keys go to the notice.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         confirm_->click();
         return;
     }
+    const std::chrono::milliseconds now{typingClock_.elapsed()};
+    if (event->key() == Qt::Key_Backspace) {
+        showFound(typeAhead_.erase(now, focusedMaterial()));
+        return;
+    }
+    const QString text = event->text();
+    const bool typing = !text.isEmpty() && text.front().isPrint() && !text.front().isSpace() &&
+                        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (typing) {
+        showFound(typeAhead_.type(text.toStdString(), now, focusedMaterial()));
+        return;
+    }
     QWidget::keyPressEvent(event);
+}
+
+const Material* MainWindow::focusedMaterial() const {
+    for (const Material& m : kMaterials) {
+        if (boxOf(m)->hasFocus()) {
+            return &m;
+        }
+    }
+    return nullptr;
+}
+
+// Focus moves to the material found, which a screen reader hears as it does for Tab;
+// what has been typed shows for a moment beside the focused control.
+void MainWindow::showFound(const Material* found) {
+    if (found != nullptr) {
+        boxOf(*found)->setFocus(Qt::OtherFocusReason);
+    }
+    QWidget* at = focusWidget() != nullptr ? focusWidget() : this;
+    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())),
+                       QString::fromStdString(typeAhead_.typed()), at, QRect(),
+                       static_cast<int>(TypeAhead::kPause.count()) * 3 / 2);
 }
 
 void MainWindow::refreshClock() {

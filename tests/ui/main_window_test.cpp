@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolTip>
 
 using velmora::ui::MainWindow;
 
@@ -39,6 +40,8 @@ private slots:
     void enterPressesTheFocusedButtonElseConfirms_data();
     void enterPressesTheFocusedButtonElseConfirms();
     void ticksWhileTheRefusalIsUp();
+    void typingFindsAMaterial_data();
+    void typingFindsAMaterial();
 };
 
 // The fit tests run a second time with the Song face hidden from fontconfig; make sure
@@ -501,6 +504,66 @@ void MainWindowTest::ticksWhileTheRefusalIsUp() {
     QCOMPARE(child<QLabel>(w, "lblcl1")->text(), "16MnR");
     QCOMPARE(child<QLabel>(w, "lblcl2")->text(), "20g");
     w.close();
+}
+
+// Letters, digits and signs typed on a box or a button move the focus to the first
+// material in Tab order whose name starts so ("⌫" is Backspace); while a notice is up
+// they go to the notice and the focus stays where it was.
+void MainWindowTest::typingFindsAMaterial_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("notice");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("grade") << "chk1"
+                           << "316" << false << "chk26";
+    QTest::newRow("grade, another case") << "chk1"
+                                         << "316l" << false << "chk28";
+    QTest::newRow("designation, from a button") << "Command1"
+                                                << "15c" << false << "chk13";
+    QTest::newRow("UNS number") << "chk1"
+                                << "n08904" << false << "chk43";
+    QTest::newRow("full-width") << "chk1"
+                                << "３１６Ｌ" << false << "chk28";
+    QTest::newRow("same letter again") << "chk1"
+                                       << "zz" << false << "chk42";
+    QTest::newRow("backspace") << "chk1"
+                               << "316⌫7" << false << "chk29";
+    QTest::newRow("no such name") << "chk6"
+                                  << "xyz" << false << "chk6";
+    QTest::newRow("while a notice is up") << "chk6"
+                                          << "316" << true << "chk6";
+}
+
+void MainWindowTest::typingFindsAMaterial() {
+    QFETCH(QString, start);
+    QFETCH(QString, keys);
+    QFETCH(bool, notice);
+    QFETCH(QString, focus);
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(activate(&w));
+    child<QWidget>(w, start)->setFocus();
+    if (notice) {
+        QTest::mouseClick(child<QPushButton>(w, "Command1"), Qt::LeftButton);
+        QVERIFY(QApplication::activeModalWidget() != nullptr);
+        child<QWidget>(w, start)->setFocus(); // the button took it when clicked
+    }
+    // Through the window, as the keyboard's keys come, so that a notice blocks them.
+    for (const QChar key : keys) {
+        if (key == u'⌫') {
+            QTest::keyClick(w.windowHandle(), Qt::Key_Backspace);
+        } else {
+            QTest::sendKeyEvent(QTest::Click, w.windowHandle(), Qt::Key_unknown, QString(key),
+                                Qt::NoModifier);
+        }
+    }
+    if (notice) {
+        QVERIFY(answerNotice());
+    }
+    QCOMPARE(w.focusWidget()->objectName(), focus);
+    QCOMPARE(QToolTip::isVisible(), !notice); // what has been typed, beside the focus
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(MainWindowTest)
