@@ -12,7 +12,7 @@
 #include "catalogue/material_names.h"
 #include "cli/answer_export.h"
 #include "recommend/processes.h"
-#include "ui/answer_sheet.h"
+#include "sheet/answer_sheet.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -252,8 +252,8 @@ int sheet(const Parser& p) {
     }
     const Materials& m = std::get<Materials>(chosen);
     QString error;
-    if (!ui::saveAnswerSheetPdf(
-            file, ui::answerSheetFor(m.first, m.second, QDateTime::currentDateTime()), &error)) {
+    if (!sheet::saveAnswerSheetPdf(
+            file, sheet::answerSheetFor(m.first, m.second, QDateTime::currentDateTime()), &error)) {
         sayLine(error);
         return kWriteFailed;
     }

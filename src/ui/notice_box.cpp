@@ -1,6 +1,6 @@
 #include "ui/notice_box.h"
 
-#include "ui/core_text.h"
+#include "qtext/core_text.h"
 
 #include <QMessageBox>
 #include <QPushButton>

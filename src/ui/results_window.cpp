@@ -1,17 +1,18 @@
 #include "ui/results_window.h"
 
+#include "qtext/core_text.h"
 #include "recommend/notices.h"
 #include "recommend/processes.h"
 #include "selection/selection_model.h"
-#include "ui/answer_sheet.h"
+#include "sheet/answer_sheet.h"
+#include "sheet/song_font.h"
 #include "ui/app_icon.h"
-#include "ui/core_text.h"
 #include "ui/notice_box.h"
 #include "ui/screen_reader.h"
-#include "ui/song_font.h"
 #include "ui/text_fit.h"
 #include "ui/twips.h"
 #include "ui/whole_frames.h"
+#include "ui/window_font.h"
 #include "ui/window_placement.h"
 #include "ui/wrapping_button.h"
 
@@ -92,7 +93,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, TwipsRect 
     }
     l->setText(text);
     l->setObjectName(QLatin1String(name));
-    l->setFont(songFont(kLabelPoints));
+    l->setFont(sheet::songFont(kLabelPoints));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setGeometry(px(where));
     return l;
@@ -107,9 +108,9 @@ QLabel* outputLabel(QWidget* parent, const char* name, TwipsRect where, QLabel* 
     return l;
 }
 
-AnswerSheet sheetOf(const SelectionModel& selection) {
+sheet::AnswerSheet sheetOf(const SelectionModel& selection) {
     const auto [slot1, slot2] = selection.slotTexts();
-    return answerSheetFor(slot1, slot2, QDateTime::currentDateTime());
+    return sheet::answerSheetFor(slot1, slot2, QDateTime::currentDateTime());
 }
 
 // A label that sizes itself keeps its left and top and takes the size of its text.
@@ -138,7 +139,7 @@ ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Velmora结果"));
     setWindowIcon(appIcon());
-    setFont(songFont(kWindowFontPoints));
+    setFont(sheet::songFont(kWindowFontPoints));
     setFixedSize(px(kClientWidth), px(kClientHeight));
 
     materialsHeading_ = label(this, "Label2", QStringLiteral("已选材料"), {120, 165, 1125, 450});
@@ -172,7 +173,7 @@ ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
     buildActions();
     nameEmptyFields();
 
-    if (!songFaceInstalled()) {
+    if (!sheet::songFaceInstalled()) {
         fitFontsToTheLayout();
     }
 }
@@ -341,8 +342,8 @@ void ResultsWindow::printSheet(QPrinter& printer) {
     if (printed) {
         // The printable area in device units, each direction at its own resolution:
         // resolution() is one number, which a 1200 × 600 dpi printer does not have.
-        paintAnswerSheet(painter, QRectF(0, 0, printer.width(), printer.height()),
-                         sheetOf(selection_));
+        sheet::paintAnswerSheet(painter, QRectF(0, 0, printer.width(), printer.height()),
+                                sheetOf(selection_));
         printed = painter.end();
     }
     if (!printed) {
@@ -351,7 +352,7 @@ void ResultsWindow::printSheet(QPrinter& printer) {
 }
 
 void ResultsWindow::exportPdf() {
-    const AnswerSheet sheet = sheetOf(selection_);
+    const sheet::AnswerSheet sheet = sheetOf(selection_);
     // A documents folder that does not exist yet would send the dialog to the working
     // directory; the home folder is the better guess.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -359,9 +360,10 @@ void ResultsWindow::exportPdf() {
         folder = QDir::homePath();
     }
     const QDir documents(folder);
-    auto* dialog = new QFileDialog(this, QStringLiteral("导出 PDF"),
-                                   documents.filePath(proposedSheetFileName(sheet.materials)),
-                                   QStringLiteral("PDF 文件 (*.pdf)"));
+    auto* dialog =
+        new QFileDialog(this, QStringLiteral("导出 PDF"),
+                        documents.filePath(sheet::proposedSheetFileName(sheet.materials)),
+                        QStringLiteral("PDF 文件 (*.pdf)"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("pdf"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -372,7 +374,7 @@ void ResultsWindow::exportPdf() {
 
 bool ResultsWindow::exportSheet(const QString& fileName) {
     QString error;
-    if (saveAnswerSheetPdf(fileName, sheetOf(selection_), &error)) {
+    if (sheet::saveAnswerSheetPdf(fileName, sheetOf(selection_), &error)) {
         return true;
     }
     sayFailure(error);

@@ -1,14 +1,14 @@
 // The GUI tests only mean something on the platform CTest asks for and with the
 // Song face at hand: under Wine the environment and the fonts reach the Windows
 // process by other ways than on Linux (see ./scripts/package-windows).
-#include "ui/song_font.h"
+#include "sheet/song_font.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QObject>
 #include <QTest>
 
-using namespace velmora::ui;
+using namespace velmora::sheet;
 
 class PlatformTest : public QObject {
     Q_OBJECT

@@ -2,11 +2,11 @@
 #include "gui_support.h"
 #include "recommend/recommend.h"
 #include "selection/selection_model.h"
+#include "sheet/song_font.h"
 #include "text_support.h"
 #include "ui/main_window.h"
 #include "ui/results_window.h"
 #include "ui/screen_reader.h"
-#include "ui/song_font.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -199,7 +199,7 @@ private slots:
 
 void ResultsWindowTest::initTestCase() {
     if (qEnvironmentVariableIsSet("VELMORA_EXPECT_FALLBACK_FONT")) {
-        QVERIFY(!velmora::ui::songFaceInstalled());
+        QVERIFY(!velmora::sheet::songFaceInstalled());
     }
 }
 

@@ -1,8 +1,9 @@
-#include "ui/answer_sheet.h"
+#include "sheet/answer_sheet.h"
 
+#include "qtext/core_text.h"
 #include "recommend/processes.h"
-#include "ui/song_font.h"
-#include "ui/usage_notice.h"
+#include "sheet/song_font.h"
+#include "sheet/usage_notice.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -16,12 +17,8 @@
 
 #include <algorithm>
 
-namespace velmora::ui {
+namespace velmora::sheet {
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr qreal kTitlePoints = 18.0;
 constexpr qreal kBodyPoints = 11.0;
@@ -56,16 +53,16 @@ AnswerSheet answerSheetFor(std::string_view material1, std::string_view material
     sheet.when = when;
     for (std::string_view m : {material1, material2}) {
         if (!m.empty()) {
-            sheet.materials << qs(m);
+            sheet.materials << toQString(m);
         }
     }
     for (const ProcessName& p : kProcessNames) {
         AnswerSheet::Row& row = sheet.rows[static_cast<std::size_t>(p.process)];
-        row.process = qs(p.caption);
+        row.process = toQString(p.caption);
         const Outcome outcome = recommend(p.process, material1, material2);
         if (const auto* texts = std::get_if<Recommendation>(&outcome)) {
             for (std::string_view text : *texts) {
-                row.texts << qs(text);
+                row.texts << toQString(text);
             }
         }
     }
@@ -132,8 +129,8 @@ void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerS
     };
     drawRow(QStringLiteral("焊接方法"), {QStringLiteral("推荐焊材")}, true);
     for (const AnswerSheet::Row& row : sheet.rows) {
-        drawRow(row.process, row.texts.isEmpty() ? QStringList{qs(kNoConsumableText)} : row.texts,
-                false);
+        drawRow(row.process,
+                row.texts.isEmpty() ? QStringList{toQString(kNoConsumableText)} : row.texts, false);
     }
 
     // The usage notice stands at the foot of the page, under a rule.
@@ -204,4 +201,4 @@ QString proposedSheetFileName(const QStringList& materials) {
     return name + QStringLiteral(".pdf");
 }
 
-} // namespace velmora::ui
+} // namespace velmora::sheet

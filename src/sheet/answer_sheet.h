@@ -17,7 +17,7 @@
 class QPainter;
 class QRectF;
 
-namespace velmora::ui {
+namespace velmora::sheet {
 
 struct AnswerSheet {
     struct Row {
@@ -46,4 +46,4 @@ bool saveAnswerSheetPdf(const QString& fileName, const AnswerSheet& sheet, QStri
 // in file names on any common system replaced by "_".
 QString proposedSheetFileName(const QStringList& materials);
 
-} // namespace velmora::ui
+} // namespace velmora::sheet

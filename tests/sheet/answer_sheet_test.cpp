@@ -1,7 +1,7 @@
 #include "recommend/processes.h"
+#include "sheet/answer_sheet.h"
+#include "sheet/usage_notice.h"
 #include "text_support.h"
-#include "ui/answer_sheet.h"
-#include "ui/usage_notice.h"
 
 #include <QFontDatabase>
 #include <QImage>
@@ -15,7 +15,7 @@
 #include <algorithm>
 
 using namespace velmora;
-using velmora::ui::AnswerSheet;
+using velmora::sheet::AnswerSheet;
 
 namespace {
 
@@ -104,7 +104,7 @@ QImage paintedPage(const AnswerSheet& sheet, int dpiX, int dpiY) {
     page.setDotsPerMeterY(qRound(dpiY / 0.0254));
     page.fill(Qt::white);
     QPainter painter(&page);
-    ui::paintAnswerSheet(painter, QRectF(page.rect()), sheet);
+    sheet::paintAnswerSheet(painter, QRectF(page.rect()), sheet);
     return page;
 }
 
@@ -152,7 +152,7 @@ void AnswerSheetTest::pdfHoldsTheAnswersAsText() {
     QTemporaryDir dir;
     const QString file = dir.filePath("sheet.pdf");
     QString error;
-    QVERIFY(ui::saveAnswerSheetPdf(file, ui::answerSheetFor(m1, m2, when), &error));
+    QVERIFY(sheet::saveAnswerSheetPdf(file, sheet::answerSheetFor(m1, m2, when), &error));
     QVERIFY(error.isEmpty());
 
     QFile pdfFile(file);
@@ -169,7 +169,7 @@ void AnswerSheetTest::pdfHoldsTheAnswersAsText() {
         QSKIP("pdftotext is not available");
     }
     const QString text = withoutSpaces(extracted);
-    QStringList wanted{"焊材选用单", "日期：2026-12-0807:05", withoutSpaces(ui::usageNotice())};
+    QStringList wanted{"焊材选用单", "日期：2026-12-0807:05", withoutSpaces(sheet::usageNotice())};
     for (const QString& m : {material1, material2}) {
         if (!m.isEmpty()) {
             wanted << withoutSpaces(m);
@@ -201,7 +201,7 @@ void AnswerSheetTest::failedSaveLeavesNothing() {
     plain.close();
     const QString file = dir.filePath("plain/sheet.pdf");
     QString error;
-    QVERIFY(!ui::saveAnswerSheetPdf(file, ui::answerSheetFor("16MnR", "", {}), &error));
+    QVERIFY(!sheet::saveAnswerSheetPdf(file, sheet::answerSheetFor("16MnR", "", {}), &error));
     QVERIFY2(error.startsWith("焊材选用单未能保存到 " + QDir::toNativeSeparators(file) + "："),
              qPrintable(error));
     QVERIFY(!QFile::exists(file));
@@ -222,7 +222,7 @@ void AnswerSheetTest::placesHoldAtUnequalResolutions() {
     QFETCH(int, dpiX);
     QFETCH(int, dpiY);
     const AnswerSheet sheet =
-        ui::answerSheetFor("16MnR", "Q235-B,C", QDateTime(QDate(2026, 12, 8), QTime(7, 5)));
+        sheet::answerSheetFor("16MnR", "Q235-B,C", QDateTime(QDate(2026, 12, 8), QTime(7, 5)));
     const TablePlace square = tablePlaceOn(paintedPage(sheet, 150, 150));
     const TablePlace unequal = tablePlaceOn(paintedPage(sheet, dpiX, dpiY));
     QVERIFY(square.columnLine > 0.2 && square.columnLine < 0.3); // 45 mm of 170 mm
@@ -250,7 +250,7 @@ void AnswerSheetTest::proposedFileName_data() {
 void AnswerSheetTest::proposedFileName() {
     QFETCH(QStringList, materials);
     QFETCH(QString, name);
-    QCOMPARE(ui::proposedSheetFileName(materials), name);
+    QCOMPARE(sheet::proposedSheetFileName(materials), name);
 }
 
 QTEST_MAIN(AnswerSheetTest)
