@@ -45,6 +45,19 @@ qreal drawWrapped(QPainter& painter, const QRectF& box, const QString& text, int
     return needed.height();
 }
 
+// A recommendation's three texts, a line each; the not-found line where there is none.
+QStringList textsOf(const Outcome& outcome) {
+    const auto* texts = std::get_if<Recommendation>(&outcome);
+    if (texts == nullptr) {
+        return {toQString(kNoConsumableText)};
+    }
+    QStringList lines;
+    for (std::string_view text : *texts) {
+        lines << toQString(text);
+    }
+    return lines;
+}
+
 } // namespace
 
 AnswerSheet answerSheetFor(std::string_view material1, std::string_view material2,
@@ -56,16 +69,7 @@ AnswerSheet answerSheetFor(std::string_view material1, std::string_view material
             sheet.materials << toQString(m);
         }
     }
-    for (const ProcessName& p : kProcessNames) {
-        AnswerSheet::Row& row = sheet.rows[static_cast<std::size_t>(p.process)];
-        row.process = toQString(p.caption);
-        const Outcome outcome = recommend(p.process, material1, material2);
-        if (const auto* texts = std::get_if<Recommendation>(&outcome)) {
-            for (std::string_view text : *texts) {
-                row.texts << toQString(text);
-            }
-        }
-    }
+    sheet.answers = recommendEveryProcess(material1, material2);
     return sheet;
 }
 
@@ -128,9 +132,8 @@ void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerS
         y += height;
     };
     drawRow(QStringLiteral("焊接方法"), {QStringLiteral("推荐焊材")}, true);
-    for (const AnswerSheet::Row& row : sheet.rows) {
-        drawRow(row.process,
-                row.texts.isEmpty() ? QStringList{toQString(kNoConsumableText)} : row.texts, false);
+    for (const ProcessAnswer& answer : sheet.answers) {
+        drawRow(toQString(processName(answer.process).caption), textsOf(answer.outcome), false);
     }
 
     // The usage notice stands at the foot of the page, under a rule.

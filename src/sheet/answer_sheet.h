@@ -20,16 +20,12 @@ class QRectF;
 namespace velmora::sheet {
 
 struct AnswerSheet {
-    struct Row {
-        QString process;   // the button caption
-        QStringList texts; // the three texts; empty where the process has no rule
-    };
     QDateTime when;
-    QStringList materials; // one or two designations
-    std::array<Row, 4> rows;
+    QStringList materials;                            // one or two designations
+    std::array<ProcessAnswer, kProcessCount> answers; // in button order
 };
 
-// Asks recommend() for every process, in button order. Either material may be empty.
+// What every process answers for the materials. Either material may be empty.
 AnswerSheet answerSheetFor(std::string_view material1, std::string_view material2,
                            const QDateTime& when);
 
