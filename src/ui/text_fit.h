@@ -6,6 +6,7 @@
 // every text still fits the place it is given, so the geometry can stay as it is.
 
 #include <QFont>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -33,6 +34,9 @@ bool fitsItsRoom(const QFont& font, const TextRoom& text);
 QFont largestFittingFont(const QFont& font, std::span<const TextRoom> texts);
 // The same search, with what "fits" means left to `fits`.
 QFont largestFittingFont(QFont font, const std::function<bool(const QFont&)>& fits);
+// The same search for rules that read the labels themselves (their size hints): each
+// size is set on all `labels` before `fits` is asked, and they keep the one found.
+void fitLabelsFont(const QList<QLabel*>& labels, const std::function<bool()>& fits);
 
 // The room a widget gives its caption: a check box's beside its indicator, a push
 // button's inside its bevel (wrapped when `wraps`), a label's inside its frame.
