@@ -62,9 +62,7 @@ MainWindow::MainWindow(QWidget* parent)
     // Built in focus order, so that Tab walks the groups column by column.
     buildCatalogue();
     buildSideColumn();
-    if (!sheet::songFaceInstalled()) {
-        fitFontsToTheLayout();
-    }
+    fitFontsToTheLayout();
 
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName(QStringLiteral("Timer1"));
@@ -174,8 +172,10 @@ void MainWindow::buildSideColumn() {
     setTabOrder(clear_, confirm_);
 }
 
-// Without the Song face the stand-in is wider and taller: shrink the window font until
-// every caption, slot and notice line fits, and the headings' font until they fit.
+// Where the face drawn is wider or taller than the Song face the layout was measured
+// for (a stand-in, a substitute, an odd DPI), the window font shrinks until every
+// caption, slot and notice line fits, and the headings' font until they fit. The Song
+// face fits as laid out.
 void MainWindow::fitFontsToTheLayout() {
     std::vector<TextRoom> texts;
     for (const QCheckBox* box : boxes_) {

@@ -100,9 +100,7 @@ ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
     gas_ = outputLabel(new AnswerField(QStringLiteral("保护气体"), this), "lblqtlx", layout::kGas);
     sheetOutput_ = new SheetOutput(selection_, this);
     buildActions();
-    if (!sheet::songFaceInstalled()) {
-        fitFontsToTheLayout();
-    }
+    fitFontsToTheLayout();
 }
 
 ResultsWindow::~ResultsWindow() = default;

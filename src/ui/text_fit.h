@@ -1,9 +1,10 @@
 #pragma once
 
-// The layouts in twips were measured for the Song face. Where it is missing the
-// stand-in CJK face is taller and wider at the same point size: captions lose their
-// ends and rows run into one another. These helpers find the largest size at which
-// every text still fits the place it is given, so the geometry can stay as it is.
+// The layouts in twips were measured for the Song face. The stand-in CJK face where
+// it is missing, a substituted face or an odd resolution can draw taller and wider at
+// the same point size: captions lose their ends and rows run into one another. These
+// helpers find the largest size at which every text still fits the place it is given,
+// so the geometry can stay as it is.
 
 #include <QFont>
 #include <QList>
