@@ -62,15 +62,13 @@ QStringList textsOf(const Outcome& outcome) {
 
 AnswerSheet answerSheetFor(std::string_view material1, std::string_view material2,
                            const QDateTime& when) {
-    AnswerSheet sheet;
-    sheet.when = when;
+    QStringList materials;
     for (std::string_view m : {material1, material2}) {
         if (!m.empty()) {
-            sheet.materials << toQString(m);
+            materials << toQString(m);
         }
     }
-    sheet.answers = recommendEveryProcess(material1, material2);
-    return sheet;
+    return {when, materials, recommendEveryProcess(material1, material2)};
 }
 
 void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerSheet& sheet) {
