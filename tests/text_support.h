@@ -1,14 +1,13 @@
 #pragma once
 
+#include "qtext/core_text.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <string>
-#include <string_view>
 
-inline QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+using velmora::toQString;
 
 inline std::string toStd(const QString& text) {
     const QByteArray utf8 = text.toUtf8();

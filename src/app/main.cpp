@@ -1,5 +1,5 @@
+#include "qtext/core_text.h"
 #include "ui/application_setup.h"
-#include "ui/core_text.h"
 #include "ui/main_window.h"
 #include "version.h"
 
@@ -8,7 +8,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationVersion(velmora::ui::toQString(velmora::kVersion));
+    QApplication::setApplicationVersion(velmora::toQString(velmora::kVersion));
 #ifdef VELMORA_APP_ID
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
 #endif

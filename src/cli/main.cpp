@@ -15,7 +15,7 @@
 #include "cli/qt_message_hold.h"
 #include "cli/stream_output.h"
 #include "recommend/processes.h"
-#include "ui/answer_sheet.h"
+#include "sheet/answer_sheet.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -260,8 +260,8 @@ int sheet(const Parser& p) {
     }
     const Materials& m = std::get<Materials>(chosen);
     QString error;
-    if (!ui::saveAnswerSheetPdf(
-            file, ui::answerSheetFor(m.first, m.second, QDateTime::currentDateTime()), &error)) {
+    if (!sheet::saveAnswerSheetPdf(
+            file, sheet::answerSheetFor(m.first, m.second, QDateTime::currentDateTime()), &error)) {
         sayLine(error);
         return kWriteFailed;
     }

@@ -1,6 +1,7 @@
 #include "ui/application_setup.h"
 
-#include "ui/song_font.h"
+#include "sheet/song_font.h"
+#include "ui/window_font.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -20,7 +21,7 @@ bool installQtChineseTranslation(QApplication& app) {
 
 void prepareApplication(QApplication& app) {
     installQtChineseTranslation(app);
-    QApplication::setFont(songFont(kWindowFontPoints));
+    QApplication::setFont(sheet::songFont(kWindowFontPoints));
 }
 
 } // namespace velmora::ui

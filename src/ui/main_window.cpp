@@ -1,15 +1,16 @@
 #include "ui/main_window.h"
 
+#include "qtext/core_text.h"
+#include "sheet/song_font.h"
+#include "sheet/usage_notice.h"
 #include "ui/app_icon.h"
 #include "ui/clock_label.h"
-#include "ui/core_text.h"
 #include "ui/main_window_layout.h"
 #include "ui/notice_box.h"
 #include "ui/results_window.h"
-#include "ui/song_font.h"
 #include "ui/text_fit.h"
-#include "ui/usage_notice.h"
 #include "ui/whole_frames.h"
+#include "ui/window_font.h"
 #include "ui/window_placement.h"
 #include "version.h"
 
@@ -37,7 +38,7 @@ QLabel* headingLabel(QWidget* parent, const char* name, const QString& text, Twi
     label->setObjectName(QLatin1String(name));
     label->setGeometry(px(where));
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(songFont(10.5));
+    label->setFont(sheet::songFont(10.5));
     return label;
 }
 
@@ -56,16 +57,14 @@ MainWindow::MainWindow(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmora V") + toQString(kVersion));
     setWindowIcon(appIcon());
-    setFont(songFont(kWindowFontPoints));
+    setFont(sheet::songFont(kWindowFontPoints));
     setFixedSize(px(layout::kClientWidth), px(layout::kClientHeight));
     typingClock_.start();
 
     // Built in focus order, so that Tab walks the groups column by column.
     buildCatalogue();
     buildSideColumn();
-    if (!songFaceInstalled()) {
-        fitFontsToTheLayout();
-    }
+    fitFontsToTheLayout();
 
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName(QStringLiteral("Timer1"));
@@ -129,14 +128,14 @@ void MainWindow::buildSideColumn() {
     clock_->setAlignment(Qt::AlignCenter);
     // In the locale's own form, which may be longer than the Chinese one it was laid
     // out for ("12/28/2026 12:58:58 PM" on an English Windows).
-    clock_->fitFont(songFont(10.5, true));
+    clock_->fitFont(sheet::songFont(10.5, true));
     QPalette palette = clock_->palette();
     palette.setColor(QPalette::WindowText, QColor(128, 128, 255));
     clock_->setPalette(palette);
 
     headings_[0] = headingLabel(this, "Label6", QStringLiteral("软件说明"), layout::kAboutHeading);
 
-    notice_ = new QLabel(usageNotice(), this);
+    notice_ = new QLabel(sheet::usageNotice(), this);
     notice_->setObjectName(QStringLiteral("Label1"));
     notice_->setGeometry(px(layout::kUsageNotice));
     notice_->setWordWrap(true);
@@ -177,8 +176,10 @@ void MainWindow::buildSideColumn() {
     setTabOrder(clear_, confirm_);
 }
 
-// Without the Song face the stand-in is wider and taller: shrink the window font until
-// every caption, slot and notice line fits, and the headings' font until they fit.
+// Where the face drawn is wider or taller than the Song face the layout was measured
+// for (a stand-in, a substitute, an odd DPI), the window font shrinks until every
+// caption, slot and notice line fits, and the headings' font until they fit. The Song
+// face fits as laid out.
 void MainWindow::fitFontsToTheLayout() {
     std::vector<TextRoom> texts;
     for (const QCheckBox* box : boxes_) {

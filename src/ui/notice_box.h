@@ -3,6 +3,7 @@
 #include "selection/notice.h"
 
 class QMessageBox;
+class QString;
 class QWidget;
 
 namespace velmora::ui {
@@ -11,6 +12,8 @@ namespace velmora::ui {
 // "确定". Returns at once, without an event loop of its own; whatever waits for OK
 // connects to the box's finished(), after which the box deletes itself. While `owner`
 // has a notice open, that notice is returned and no other is opened.
+QMessageBox* openNotice(QWidget* owner, const QString& text, const QString& title);
+// The same for one of the core's notices.
 QMessageBox* openNotice(QWidget* owner, const Notice& notice);
 
 // The notice open on `owner`, if any.

@@ -14,7 +14,6 @@
 #include <QWidget>
 
 #include <array>
-#include <memory>
 #include <optional>
 
 class QAction;
@@ -27,6 +26,9 @@ class SelectionModel;
 }
 
 namespace velmora::ui {
+
+class AnswerField;
+class SheetOutput;
 
 class ResultsWindow : public QWidget {
     Q_OBJECT
@@ -58,13 +60,9 @@ protected:
 private:
     void buildActions();
     void copyAnswer();
-    void print();
-    void exportPdf();
     void runProcess(Process process);
     void write(Process process, const Recommendation& texts);
     void markAnswered(std::optional<Process> process);
-    void nameEmptyFields();
-    void sayFailure(const QString& text);
     void fitWidthToMaterialsLine();
     void widenToShowOutputs();
     void placeOverAnchor();
@@ -73,14 +71,14 @@ private:
     const SelectionModel& selection_;
     QLabel* materials_ = nullptr;
     QLabel* materialsHeading_ = nullptr;
-    QLabel* classification_ = nullptr; // lblhtxh
-    QLabel* brand_ = nullptr;          // lblhtph
-    QLabel* gas_ = nullptr;            // lblqtlx
-    std::optional<Process> shown_;     // the process whose texts are on display
+    AnswerField* classification_ = nullptr; // lblhtxh
+    AnswerField* brand_ = nullptr;          // lblhtph
+    AnswerField* gas_ = nullptr;            // lblqtlx
+    std::optional<Process> shown_;          // the process whose texts are on display
     QAction* copy_ = nullptr;
-    std::unique_ptr<QPrinter> printer_;
-    std::array<QPushButton*, 4> buttons_{};
-    const QWidget* anchor_ = nullptr; // centred over it, on its screen
+    SheetOutput* sheetOutput_ = nullptr;
+    std::array<QPushButton*, kProcessCount> buttons_{}; // in process order
+    const QWidget* anchor_ = nullptr;                   // centred over it, on its screen
 };
 
 } // namespace velmora::ui

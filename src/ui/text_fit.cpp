@@ -46,6 +46,21 @@ QFont largestFittingFont(QFont font, const std::function<bool(const QFont&)>& fi
     return font;
 }
 
+void fitLabelsFont(const QList<QLabel*>& labels, const std::function<bool()>& fits) {
+    if (labels.isEmpty()) {
+        return;
+    }
+    const QFont font = largestFittingFont(labels.front()->font(), [&](const QFont& f) {
+        for (QLabel* l : labels) {
+            l->setFont(f);
+        }
+        return fits();
+    });
+    for (QLabel* l : labels) {
+        l->setFont(font);
+    }
+}
+
 TextRoom captionRoom(const QCheckBox* box) {
     QStyleOptionButton option;
     option.initFrom(box);

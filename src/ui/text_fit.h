@@ -1,11 +1,13 @@
 #pragma once
 
-// The layouts in twips were measured for the Song face. Where it is missing the
-// stand-in CJK face is taller and wider at the same point size: captions lose their
-// ends and rows run into one another. These helpers find the largest size at which
-// every text still fits the place it is given, so the geometry can stay as it is.
+// The layouts in twips were measured for the Song face. The stand-in CJK face where
+// it is missing, a substituted face or an odd resolution can draw taller and wider at
+// the same point size: captions lose their ends and rows run into one another. These
+// helpers find the largest size at which every text still fits the place it is given,
+// so the geometry can stay as it is.
 
 #include <QFont>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -33,6 +35,9 @@ bool fitsItsRoom(const QFont& font, const TextRoom& text);
 QFont largestFittingFont(const QFont& font, std::span<const TextRoom> texts);
 // The same search, with what "fits" means left to `fits`.
 QFont largestFittingFont(QFont font, const std::function<bool(const QFont&)>& fits);
+// The same search for rules that read the labels themselves (their size hints): each
+// size is set on all `labels` before `fits` is asked, and they keep the one found.
+void fitLabelsFont(const QList<QLabel*>& labels, const std::function<bool()>& fits);
 
 // The room a widget gives its caption: a check box's beside its indicator, a push
 // button's inside its bevel (wrapped when `wraps`), a label's inside its frame.

@@ -1,12 +1,14 @@
+#include "sheet/song_font.h"
 #include "ui/clock_label.h"
 #include "ui/clock_text.h"
 #include "ui/main_window_layout.h"
-#include "ui/song_font.h"
 
 #include <QObject>
 #include <QTest>
 
 using namespace velmora::ui;
+using velmora::sheet::songFaceInstalled;
+using velmora::sheet::songFont;
 
 class ClockTextTest : public QObject {
     Q_OBJECT

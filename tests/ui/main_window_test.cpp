@@ -1,10 +1,10 @@
 #include "catalogue/catalogue.h"
 #include "gui_support.h"
+#include "sheet/song_font.h"
 #include "text_support.h"
 #include "ui/clock_text.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
-#include "ui/song_font.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -51,7 +51,7 @@ private slots:
 void MainWindowTest::initTestCase() {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     if (qEnvironmentVariableIsSet("VELMORA_EXPECT_FALLBACK_FONT")) {
-        QVERIFY(!velmora::ui::songFaceInstalled());
+        QVERIFY(!velmora::sheet::songFaceInstalled());
     }
 }
 

@@ -1,5 +1,6 @@
+#include "sheet/song_font.h"
 #include "ui/application_setup.h"
-#include "ui/song_font.h"
+#include "ui/window_font.h"
 
 #include <QApplication>
 #include <QFile>
@@ -52,7 +53,7 @@ void StartupTest::qtTextsAreChinese() {
 }
 
 void StartupTest::noticesUseTheWindowsFont() {
-    const QFont song = velmora::ui::songFont(velmora::ui::kWindowFontPoints);
+    const QFont song = velmora::sheet::songFont(velmora::ui::kWindowFontPoints);
     QCOMPARE(QApplication::font().families(), song.families());
     QCOMPARE(QApplication::font().pointSizeF(), 9.0);
     const QMessageBox box(QMessageBox::NoIcon, QStringLiteral("提示"), QStringLiteral("文字"));

@@ -3,7 +3,7 @@
 // and the answer sheet for the same two materials, as an image of the A4 page.
 // Usage: velmora_screenshots OUTPUT_DIR
 
-#include "ui/answer_sheet.h"
+#include "sheet/answer_sheet.h"
 #include "ui/application_setup.h"
 #include "ui/main_window.h"
 #include "ui/results_window.h"
@@ -55,9 +55,9 @@ int main(int argc, char* argv[]) {
         QPainter painter(&page);
         painter.setRenderHint(QPainter::Antialiasing);
         const QRectF printable(20 * perMm, 20 * perMm, 170 * perMm, 257 * perMm);
-        velmora::ui::paintAnswerSheet(
+        velmora::sheet::paintAnswerSheet(
             painter, printable,
-            velmora::ui::answerSheetFor("16MnR", "Q235-B,C", QDateTime::currentDateTime()));
+            velmora::sheet::answerSheetFor("16MnR", "Q235-B,C", QDateTime::currentDateTime()));
     }
     if (!page.save(out.filePath(QStringLiteral("answer-sheet.png")))) {
         return 1;

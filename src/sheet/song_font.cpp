@@ -1,11 +1,11 @@
-#include "ui/song_font.h"
+#include "sheet/song_font.h"
 
 #include <QFontDatabase>
 #include <QStringList>
 
 #include <algorithm>
 
-namespace velmora::ui {
+namespace velmora::sheet {
 namespace {
 
 const QStringList& songFamilies() {
@@ -33,4 +33,4 @@ bool songFaceInstalled() {
                        [&installed](const QString& f) { return installed.contains(f); });
 }
 
-} // namespace velmora::ui
+} // namespace velmora::sheet

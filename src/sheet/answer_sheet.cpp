@@ -1,8 +1,9 @@
-#include "ui/answer_sheet.h"
+#include "sheet/answer_sheet.h"
 
+#include "qtext/core_text.h"
 #include "recommend/processes.h"
-#include "ui/song_font.h"
-#include "ui/usage_notice.h"
+#include "sheet/song_font.h"
+#include "sheet/usage_notice.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -16,12 +17,8 @@
 
 #include <algorithm>
 
-namespace velmora::ui {
+namespace velmora::sheet {
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr qreal kTitlePoints = 18.0;
 constexpr qreal kBodyPoints = 11.0;
@@ -48,28 +45,30 @@ qreal drawWrapped(QPainter& painter, const QRectF& box, const QString& text, int
     return needed.height();
 }
 
+// A recommendation's three texts, a line each; the not-found line where there is none.
+QStringList textsOf(const Outcome& outcome) {
+    const auto* texts = std::get_if<Recommendation>(&outcome);
+    if (texts == nullptr) {
+        return {toQString(kNoConsumableText)};
+    }
+    QStringList lines;
+    for (std::string_view text : *texts) {
+        lines << toQString(text);
+    }
+    return lines;
+}
+
 } // namespace
 
 AnswerSheet answerSheetFor(std::string_view material1, std::string_view material2,
                            const QDateTime& when) {
-    AnswerSheet sheet;
-    sheet.when = when;
+    QStringList materials;
     for (std::string_view m : {material1, material2}) {
         if (!m.empty()) {
-            sheet.materials << qs(m);
+            materials << toQString(m);
         }
     }
-    for (const ProcessName& p : kProcessNames) {
-        AnswerSheet::Row& row = sheet.rows[static_cast<std::size_t>(p.process)];
-        row.process = qs(p.caption);
-        const Outcome outcome = recommend(p.process, material1, material2);
-        if (const auto* texts = std::get_if<Recommendation>(&outcome)) {
-            for (std::string_view text : *texts) {
-                row.texts << qs(text);
-            }
-        }
-    }
-    return sheet;
+    return {when, materials, recommendEveryProcess(material1, material2)};
 }
 
 void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerSheet& sheet) {
@@ -131,9 +130,8 @@ void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerS
         y += height;
     };
     drawRow(QStringLiteral("焊接方法"), {QStringLiteral("推荐焊材")}, true);
-    for (const AnswerSheet::Row& row : sheet.rows) {
-        drawRow(row.process, row.texts.isEmpty() ? QStringList{qs(kNoConsumableText)} : row.texts,
-                false);
+    for (const ProcessAnswer& answer : sheet.answers) {
+        drawRow(toQString(processName(answer.process).caption), textsOf(answer.outcome), false);
     }
 
     // The usage notice stands at the foot of the page, under a rule.
@@ -204,4 +202,4 @@ QString proposedSheetFileName(const QStringList& materials) {
     return name + QStringLiteral(".pdf");
 }
 
-} // namespace velmora::ui
+} // namespace velmora::sheet

@@ -17,19 +17,15 @@
 class QPainter;
 class QRectF;
 
-namespace velmora::ui {
+namespace velmora::sheet {
 
 struct AnswerSheet {
-    struct Row {
-        QString process;   // the button caption
-        QStringList texts; // the three texts; empty where the process has no rule
-    };
     QDateTime when;
-    QStringList materials; // one or two designations
-    std::array<Row, 4> rows;
+    QStringList materials;                            // one or two designations
+    std::array<ProcessAnswer, kProcessCount> answers; // in button order
 };
 
-// Asks recommend() for every process, in button order. Either material may be empty.
+// What every process answers for the materials. Either material may be empty.
 AnswerSheet answerSheetFor(std::string_view material1, std::string_view material2,
                            const QDateTime& when);
 
@@ -46,4 +42,4 @@ bool saveAnswerSheetPdf(const QString& fileName, const AnswerSheet& sheet, QStri
 // in file names on any common system replaced by "_".
 QString proposedSheetFileName(const QStringList& materials);
 
-} // namespace velmora::ui
+} // namespace velmora::sheet

@@ -1,7 +1,7 @@
 #include "recommend/processes.h"
+#include "sheet/answer_sheet.h"
+#include "sheet/usage_notice.h"
 #include "text_support.h"
-#include "ui/answer_sheet.h"
-#include "ui/usage_notice.h"
 
 #include <QFontDatabase>
 #include <QImage>
@@ -15,7 +15,7 @@
 #include <algorithm>
 
 using namespace velmora;
-using velmora::ui::AnswerSheet;
+using velmora::sheet::AnswerSheet;
 
 namespace {
 
@@ -23,20 +23,25 @@ QString withoutSpaces(QString text) {
     return text.remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
-// The PDF's text as pdftotext reads it, or a null string where it cannot be run.
-QString pdfText(const QString& file) {
+// What a poppler-utils tool prints about a PDF, run in the C locale; a null string
+// where the tool cannot be run.
+QString poppler(const QString& tool, const QStringList& arguments) {
 #ifdef Q_OS_WIN
-    Q_UNUSED(file);
+    Q_UNUSED(tool);
+    Q_UNUSED(arguments);
     return {};
 #else
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty()) {
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty()) {
         return {};
     }
-    QProcess extract;
-    extract.start(pdftotext, {"-layout", file, "-"}); // -layout: no joining of "--" line ends
-    extract.waitForFinished();
-    return QString::fromUtf8(extract.readAllStandardOutput());
+    QProcess run;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C");
+    run.setProcessEnvironment(environment);
+    run.start(program, arguments);
+    run.waitForFinished();
+    return QString::fromUtf8(run.readAllStandardOutput());
 #endif
 }
 
@@ -104,7 +109,7 @@ QImage paintedPage(const AnswerSheet& sheet, int dpiX, int dpiY) {
     page.setDotsPerMeterY(qRound(dpiY / 0.0254));
     page.fill(Qt::white);
     QPainter painter(&page);
-    ui::paintAnswerSheet(painter, QRectF(page.rect()), sheet);
+    sheet::paintAnswerSheet(painter, QRectF(page.rect()), sheet);
     return page;
 }
 
@@ -137,10 +142,10 @@ void AnswerSheetTest::pdfHoldsTheAnswersAsText_data() {
                                                 << "Incoloy800(UNS N08800)" << 4;
 }
 
-// One A4 page; its text (as pdftotext reads it back) holds the title, the date and
-// time, the materials, every process's three texts or the not-found line, and the
-// usage notice. Spaces are left out of the comparison: PDF text keeps positions, not
-// the runs of spaces.
+// One A4 page (as pdfinfo reads it back); its text (as pdftotext reads it back) holds
+// the title, the date and time, the materials, every process's three texts or the
+// not-found line, and the usage notice. Spaces are left out of the comparison: PDF
+// text keeps positions, not the runs of spaces.
 void AnswerSheetTest::pdfHoldsTheAnswersAsText() {
     QFETCH(QString, material1);
     QFETCH(QString, material2);
@@ -152,24 +157,35 @@ void AnswerSheetTest::pdfHoldsTheAnswersAsText() {
     QTemporaryDir dir;
     const QString file = dir.filePath("sheet.pdf");
     QString error;
-    QVERIFY(ui::saveAnswerSheetPdf(file, ui::answerSheetFor(m1, m2, when), &error));
+    QVERIFY(sheet::saveAnswerSheetPdf(file, sheet::answerSheetFor(m1, m2, when), &error));
     QVERIFY(error.isEmpty());
 
     QFile pdfFile(file);
     QVERIFY(pdfFile.open(QIODevice::ReadOnly));
     const QByteArray pdf = pdfFile.readAll();
-    QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page/"), 1);
-    QVERIFY(pdf.contains("/MediaBox [0 0 595.000000 842.000000]")); // A4 in points
     if (QFontDatabase::families().contains("AR PL UMing CN")) {
         QVERIFY(pdf.contains("/BaseFont /UMing"));
     }
 
-    const QString extracted = pdfText(file);
-    if (extracted.isNull()) {
-        QSKIP("pdftotext is not available");
+    const QString info = poppler("pdfinfo", {file});
+    // -layout: no joining of "--" line ends
+    const QString extracted = poppler("pdftotext", {"-layout", file, "-"});
+    if (info.isNull() || extracted.isNull()) {
+        QSKIP("pdfinfo and pdftotext (poppler-utils) are not available to read the PDF back");
     }
+    const auto field = [&info](const char* pattern) {
+        return QRegularExpression(pattern, QRegularExpression::MultilineOption).match(info);
+    };
+    const QRegularExpressionMatch pages = field(R"(^Pages:\s+(\d+)\s*$)");
+    const QRegularExpressionMatch size = field(R"(^Page size:\s+([\d.]+) x ([\d.]+) pts)");
+    QVERIFY2(pages.hasMatch() && size.hasMatch(), qPrintable(info));
+    QCOMPARE(pages.captured(1).toInt(), 1);
+    // A4, 210 × 297 mm, is 595.3 × 841.9 points.
+    QVERIFY2(qAbs(size.captured(1).toDouble() - 595.3) < 1 &&
+                 qAbs(size.captured(2).toDouble() - 841.9) < 1,
+             qPrintable(size.captured(0)));
     const QString text = withoutSpaces(extracted);
-    QStringList wanted{"焊材选用单", "日期：2026-12-0807:05", withoutSpaces(ui::usageNotice())};
+    QStringList wanted{"焊材选用单", "日期：2026-12-0807:05", withoutSpaces(sheet::usageNotice())};
     for (const QString& m : {material1, material2}) {
         if (!m.isEmpty()) {
             wanted << withoutSpaces(m);
@@ -201,7 +217,7 @@ void AnswerSheetTest::failedSaveLeavesNothing() {
     plain.close();
     const QString file = dir.filePath("plain/sheet.pdf");
     QString error;
-    QVERIFY(!ui::saveAnswerSheetPdf(file, ui::answerSheetFor("16MnR", "", {}), &error));
+    QVERIFY(!sheet::saveAnswerSheetPdf(file, sheet::answerSheetFor("16MnR", "", {}), &error));
     QVERIFY2(error.startsWith("焊材选用单未能保存到 " + QDir::toNativeSeparators(file) + "："),
              qPrintable(error));
     QVERIFY(!QFile::exists(file));
@@ -222,7 +238,7 @@ void AnswerSheetTest::placesHoldAtUnequalResolutions() {
     QFETCH(int, dpiX);
     QFETCH(int, dpiY);
     const AnswerSheet sheet =
-        ui::answerSheetFor("16MnR", "Q235-B,C", QDateTime(QDate(2026, 12, 8), QTime(7, 5)));
+        sheet::answerSheetFor("16MnR", "Q235-B,C", QDateTime(QDate(2026, 12, 8), QTime(7, 5)));
     const TablePlace square = tablePlaceOn(paintedPage(sheet, 150, 150));
     const TablePlace unequal = tablePlaceOn(paintedPage(sheet, dpiX, dpiY));
     QVERIFY(square.columnLine > 0.2 && square.columnLine < 0.3); // 45 mm of 170 mm
@@ -250,7 +266,7 @@ void AnswerSheetTest::proposedFileName_data() {
 void AnswerSheetTest::proposedFileName() {
     QFETCH(QStringList, materials);
     QFETCH(QString, name);
-    QCOMPARE(ui::proposedSheetFileName(materials), name);
+    QCOMPARE(sheet::proposedSheetFileName(materials), name);
 }
 
 QTEST_MAIN(AnswerSheetTest)

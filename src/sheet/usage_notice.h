@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace velmora::ui {
+namespace velmora::sheet {
 
 // 74 characters: what the program is for, a request to report errors, and
 // that the authors take no responsibility for what comes of its use. The main window
@@ -13,4 +13,4 @@ inline QString usageNotice() {
         "作者联系，以便修正。因使用本软件而产生的一切问题，作者概不负责。");
 }
 
-} // namespace velmora::ui
+} // namespace velmora::sheet
