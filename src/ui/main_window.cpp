@@ -22,7 +22,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <QToolTip>
 
 #include <vector>
 
@@ -59,7 +58,6 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(appIcon());
     setFont(sheet::songFont(kWindowFontPoints));
     setFixedSize(px(layout::kClientWidth), px(layout::kClientHeight));
-    typingClock_.start();
 
     // Built in focus order, so that Tab walks the groups column by column.
     buildCatalogue();
@@ -271,16 +269,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         confirm_->click();
         return;
     }
-    const std::chrono::milliseconds now{typingClock_.elapsed()};
-    if (event->key() == Qt::Key_Backspace) {
-        showFound(typeAhead_.erase(now, focusedMaterial()));
-        return;
-    }
-    const QString text = event->text();
-    const bool typing = !text.isEmpty() && text.front().isPrint() && !text.front().isSpace() &&
-                        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (typing) {
-        showFound(typeAhead_.type(text.toStdString(), now, focusedMaterial()));
+    if (const auto found = typeToFind_.press(*event, focusedMaterial())) {
+        // Focus moves as it does for Tab, which a screen reader hears.
+        if (*found != nullptr) {
+            boxOf(**found)->setFocus(Qt::OtherFocusReason);
+        }
+        typeToFind_.showTyped(focusWidget() != nullptr ? focusWidget() : this);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -293,18 +287,6 @@ const Material* MainWindow::focusedMaterial() const {
         }
     }
     return nullptr;
-}
-
-// Focus moves to the material found, which a screen reader hears as it does for Tab;
-// what has been typed shows for a moment beside the focused control.
-void MainWindow::showFound(const Material* found) {
-    if (found != nullptr) {
-        boxOf(*found)->setFocus(Qt::OtherFocusReason);
-    }
-    QWidget* at = focusWidget() != nullptr ? focusWidget() : this;
-    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())),
-                       QString::fromStdString(typeAhead_.typed()), at, QRect(),
-                       static_cast<int>(TypeAhead::kPause.count()) * 3 / 2);
 }
 
 void MainWindow::refreshClock() {

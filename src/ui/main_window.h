@@ -6,13 +6,12 @@
 // tick/untick of a box → SelectionModel::tick/untick → slots and boxes shown again;
 // cmdqc → SelectionModel::clear; Command1 → SelectionModel::confirm → notice, or
 // this window hidden and the results window opened with the materials line;
-// a letter typed → TypeAhead::type → focus on the material whose name starts so.
+// a letter typed → TypeToFind → TypeAhead::type → focus on the material whose name starts so.
 
 #include "catalogue/catalogue.h"
-#include "catalogue/type_ahead.h"
 #include "selection/selection_model.h"
+#include "ui/type_to_find.h"
 
-#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -56,14 +55,12 @@ private:
     void showModel();
     void refreshClock();
     const Material* focusedMaterial() const;
-    void showFound(const Material* found);
     void fitFontsToTheLayout();
 
     SelectionModel model_;
     std::array<QCheckBox*, kMaterialCount> boxes_{};
     std::array<const Material*, kMaterialCount> focusOrder_{}; // the boxes' Tab order
-    TypeAhead typeAhead_{focusOrder_};
-    QElapsedTimer typingClock_;
+    TypeToFind typeToFind_{focusOrder_};
     QLabel* slot1_ = nullptr;
     QLabel* slot2_ = nullptr;
     ClockLabel* clock_ = nullptr;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "catalogue/type_ahead.h"
+
+#include <QElapsedTimer>
+
+#include <optional>
+#include <span>
+
+class QKeyEvent;
+class QWidget;
+
+namespace velmora::ui {
+
+// The main window's keys for finding a material by typing: letters, digits and signs
+// (not Space, which ticks; not with Ctrl or Alt) and Backspace go to TypeAhead, timed
+// by a clock of this object's own.
+class TypeToFind {
+public:
+    // `order`, the boxes' Tab order, must outlive this object.
+    explicit TypeToFind(std::span<const Material* const> order);
+
+    // Nothing when `key` is not one for the search; else the material to move to, null
+    // when none starts with what has been typed. `current` is the material with focus.
+    std::optional<const Material*> press(const QKeyEvent& key, const Material* current);
+    // What has been typed, for a moment below `at`.
+    void showTyped(QWidget* at) const;
+
+private:
+    TypeAhead search_;
+    QElapsedTimer clock_;
+};
+
+} // namespace velmora::ui
