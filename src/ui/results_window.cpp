@@ -99,13 +99,14 @@ ResultsWindow::ResultsWindow(const SelectionModel& selection, QWidget* parent)
     heading(this, "Label4", QStringLiteral("选择结果"), layout::kResultHeading);
     gas_ = outputLabel(new AnswerField(QStringLiteral("保护气体"), this), "lblqtlx", layout::kGas);
     sheetOutput_ = new SheetOutput(selection_, this);
+    sheetOutput_->setObjectName(QStringLiteral("sheetOutput"));
     buildActions();
     fitFontsToTheLayout();
 }
 
 ResultsWindow::~ResultsWindow() = default;
 
-// Copy, print and export, by shortcut or from the right-click menu.
+// Copy, print, preview and export, by shortcut or from the right-click menu.
 void ResultsWindow::buildActions() {
     const auto add = [this](const char* name, const QString& text, const QKeySequence& keys) {
         auto* action = new QAction(text, this);
@@ -119,6 +120,8 @@ void ResultsWindow::buildActions() {
     copy_->setEnabled(false);
     connect(add("printSheet", QStringLiteral("打印…"), QKeySequence::Print), &QAction::triggered,
             sheetOutput_, &SheetOutput::print);
+    connect(add("previewSheet", QStringLiteral("打印预览…"), QKeySequence("Ctrl+Shift+P")),
+            &QAction::triggered, sheetOutput_, &SheetOutput::preview);
     connect(add("exportSheet", QStringLiteral("导出 PDF…"),
                 QKeySequence(QStringLiteral("Ctrl+Shift+S"))),
             &QAction::triggered, sheetOutput_, &SheetOutput::exportPdf);
@@ -238,14 +241,6 @@ void ResultsWindow::copyAnswer() {
     } else if (shown_) {
         QGuiApplication::clipboard()->setText(answerText());
     }
-}
-
-bool ResultsWindow::exportSheet(const QString& fileName) {
-    return sheetOutput_->exportSheet(fileName);
-}
-
-void ResultsWindow::printSheet(QPrinter& printer) {
-    sheetOutput_->printSheet(printer);
 }
 
 // Exactly the answered process's button is down; none before the first answer.

@@ -18,7 +18,6 @@
 
 class QAction;
 class QLabel;
-class QPrinter;
 class QPushButton;
 
 namespace velmora {
@@ -45,10 +44,8 @@ public:
     // The answer on display, one item a line: the materials line trimmed, the caption
     // of the process that gave it, its three texts; empty when none is on display.
     QString answerText() const;
-    // Writes the answer sheet of the slots as PDF; a failure is said in a notice.
-    bool exportSheet(const QString& fileName);
-    // Prints the answer sheet of the slots; a failure is said in a notice.
-    void printSheet(QPrinter& printer);
+    // The answer sheet of the slots on paper, in a preview or as PDF.
+    SheetOutput& sheetOutput() const { return *sheetOutput_; }
 
 signals:
     void closed();

@@ -7,6 +7,7 @@
 #include "ui/main_window.h"
 #include "ui/results_window.h"
 #include "ui/screen_reader.h"
+#include "ui/sheet_output.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -19,7 +20,9 @@
 #include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintEngine>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -86,13 +89,14 @@ QString markedButton(const QWidget& w) {
 
 // A printer that resolves twice as fine across as down, 1200 × 600 dpi, and whose
 // spooler may refuse the finished job. It draws nothing; it keeps how far right the
-// boxes reach, in its device units.
+// boxes reach, in its device units, and the texts drawn.
 class SpoolEngine : public QPaintEngine, public QPrintEngine {
 public:
     explicit SpoolEngine(bool accepts)
         : QPaintEngine(AllFeatures)
         , accepts_(accepts) {}
     qreal rightmost = 0;
+    QStringList texts; // as drawn
 
     using QPaintEngine::drawLines;
     using QPaintEngine::drawPolygon;
@@ -108,7 +112,7 @@ public:
     void drawLines(const QLineF*, int) override {}
     void drawPath(const QPainterPath&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawTextItem(const QPointF&, const QTextItem&) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override { texts << item.text(); }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     Type type() const override { return User; }
 
@@ -190,6 +194,7 @@ private slots:
     void rightClickOffersCopyPrintAndExport();
     void exportWritesTheSheet();
     void printUsesThePrintDialog();
+    void previewDrawsTheExportedSheet();
     void printFailureIsSaid_data();
     void printFailureIsSaid();
     void printFillsThePageAcross();
@@ -664,7 +669,8 @@ void ResultsWindowTest::rightClickOffersCopyPrintAndExport() {
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
     QApplication::sendEvent(child<QLabel>(*r, "lblhtxh"), &event);
-    QCOMPARE(offered, QStringList({"复制结果 Ctrl+C", "打印… Ctrl+P", "导出 PDF… Ctrl+Shift+S"}));
+    QCOMPARE(offered, QStringList({"复制结果 Ctrl+C", "打印… Ctrl+P", "打印预览… Ctrl+Shift+P",
+                                   "导出 PDF… Ctrl+Shift+S"}));
     r->close();
 }
 
@@ -695,12 +701,52 @@ void ResultsWindowTest::exportWritesTheSheet() {
     QVERIFY(pdf.readAll().startsWith("%PDF-"));
 
     const QString unwritable = chosen + "/inside.pdf";
-    QVERIFY(!r->exportSheet(unwritable));
+    QVERIFY(!r->sheetOutput().exportSheet(unwritable));
     const auto notice = answerNotice();
     QVERIFY(notice);
     QVERIFY(notice->text.startsWith("焊材选用单未能保存到"));
     QCOMPARE(notice->owner, r);
     QVERIFY(!QFile::exists(unwritable));
+    r->close();
+}
+
+// Ctrl+Shift+P opens the print preview; what it draws is the sheet the PDF export
+// writes, text for text, at the same moment.
+void ResultsWindowTest::previewDrawsTheExportedSheet() {
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty()) {
+        QSKIP("pdftotext (poppler-utils) is not available to read the exported sheet back");
+    }
+    MainWindow main;
+    main.show();
+    ResultsWindow* r = confirmWith(main, {"chk6", "chk2"});
+    QVERIFY(QTest::qWaitForWindowExposed(r));
+    QVERIFY(activate(r));
+    r->sheetOutput().setClock([] { return QDateTime(QDate(2026, 12, 28), QTime(12, 58)); });
+    QTest::keyClick(r, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* dialog = openDialog<QPrintPreviewDialog>();
+    QVERIFY(dialog);
+    SpoolEngine engine(true);
+    SpoolPrinter printer(&engine);
+    emit dialog->paintRequested(&printer); // as the preview asks for its pages
+    dialog->reject();
+
+    QTemporaryDir dir;
+    QVERIFY(r->sheetOutput().exportSheet(dir.filePath("sheet.pdf")));
+    QProcess reader;
+    reader.start(pdftotext, {dir.filePath("sheet.pdf"), "-"});
+    QVERIFY(reader.waitForFinished());
+    // Compared without spaces; pdftotext also reads the sheet's "--" as one "-".
+    const auto plain = [](QString text) {
+        return text.remove(QRegularExpression("\\s")).replace(QRegularExpression("-+"), "-");
+    };
+    const QString exported = plain(QString::fromUtf8(reader.readAllStandardOutput()));
+    const QString drawn = plain(engine.texts.join(QString()));
+    QVERIFY2(drawn.contains("2026-12-2812:58") && drawn.contains("焊条电弧焊(SMAW)"),
+             qPrintable(drawn));
+    for (const QString& text : std::as_const(engine.texts)) {
+        QVERIFY2(exported.contains(plain(text)), qPrintable(text));
+    }
     r->close();
 }
 
@@ -722,7 +768,7 @@ void ResultsWindowTest::printUsesThePrintDialog() {
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("printed.pdf"));
-    r->printSheet(printer);
+    r->sheetOutput().printSheet(printer);
     QFile pdf(printer.outputFileName());
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
@@ -750,7 +796,7 @@ void ResultsWindowTest::printFailureIsSaid() {
         printer = std::make_unique<QPrinter>();
         printer->setOutputFileName(dir.filePath("missing/sheet.pdf"));
     }
-    r.printSheet(*printer);
+    r.sheetOutput().printSheet(*printer);
     QVERIFY(isNotice(answerNotice(), "焊材选用单未能打印", &r));
     r.close();
 }
@@ -762,7 +808,7 @@ void ResultsWindowTest::printFillsThePageAcross() {
     r.open(QString());
     SpoolEngine engine(true);
     SpoolPrinter printer(&engine);
-    r.printSheet(printer);
+    r.sheetOutput().printSheet(printer);
     QVERIFY(!answerNotice());
     QCOMPARE(qRound(engine.rightmost), printer.width());
     r.close();
