@@ -1,5 +1,3 @@
-#include "cli/answer_export.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,8 +6,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-using namespace velmora;
 
 namespace {
 
@@ -73,18 +69,18 @@ class CliTest : public QObject {
 private slots:
     void commands_data();
     void commands();
+    void eachCommandHasItsOwnHelp_data();
+    void eachCommandHasItsOwnHelp();
     void answerWithoutProcessGivesAllFourInButtonOrder();
     void tableFormatsAgree();
     void tableMatchesTheCommittedAnswers();
-    void fieldsAreWrittenSafely_data();
-    void fieldsAreWrittenSafely();
     void outputGoesToTheFile_data();
     void outputGoesToTheFile();
     void sheetWritesTheAnswerSheet();
 #ifndef Q_OS_WIN
     void sheetNeedsNoDisplay_data();
     void sheetNeedsNoDisplay();
-    void invalidUtf8IsMisuse();
+    void undecodableArgumentNamesNothing();
 #endif
 };
 
@@ -94,9 +90,9 @@ void CliTest::commands_data() {
     QTest::addColumn<QString>("out"); // null: not compared
     QTest::addColumn<QString>("err"); // what standard error holds; empty: nothing
 
-    const QString answerUsage = "用法：velmora-cli answer [--process smaw|mag|gtaw|saw] [--format "
-                                "text|json] [--output FILE] MATERIAL [MATERIAL]";
-    const QString generalUsage = "用法：velmora-cli answer|materials|table|sheet";
+    // The usage line ends by naming the --help to read.
+    const QString answerUsage = "（velmora-cli answer --help 查看说明）";
+    const QString generalUsage = "（velmora-cli --help 查看说明）";
     QTest::newRow("answer")
         << QStringList{"answer", "--process", "smaw", "16MnR", "q235-b,c"} << 0
         << "焊条电弧焊(SMAW)\n焊条型号：E5015 E5016\n焊条牌号：J507  J506\n保护气体：无\n"
@@ -144,12 +140,11 @@ void CliTest::commands_data() {
         << QStringList{"answer", "16MnR", "-p"} << 2 << "" << answerUsage;
     QTest::newRow("option of another command")
         << QStringList{"materials", "--process", "smaw"} << 2 << ""
-        << "用法：velmora-cli materials [--format text|json]";
+        << "（velmora-cli materials --help 查看说明）";
     QTest::newRow("table format of answer") << QStringList{"table", "--format", "text"} << 2 << ""
-                                            << "用法：velmora-cli table [--format tsv|csv|json]";
-    QTest::newRow("sheet without output")
-        << QStringList{"sheet", "16MnR"} << 2 << ""
-        << "用法：velmora-cli sheet --output FILE.pdf MATERIAL [MATERIAL]";
+                                            << "（velmora-cli table --help 查看说明）";
+    QTest::newRow("sheet without output") << QStringList{"sheet", "16MnR"} << 2 << ""
+                                          << "（velmora-cli sheet --help 查看说明）";
     QTest::newRow("very long name") << QStringList{"answer", QString(100000, 'x')} << 2 << ""
                                     << "最接近的是";
 }
@@ -171,6 +166,44 @@ void CliTest::commands() {
         QCOMPARE(run.err, QByteArray());
     } else {
         QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
+    }
+}
+
+void CliTest::eachCommandHasItsOwnHelp_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("says");
+    QTest::addColumn<QStringList>("saysNot");
+
+    QTest::newRow("velmora-cli") << QStringList{"--help"}
+                                 << QStringList{"answer", "materials", "table", "sheet"}
+                                 << QStringList{"--process", "--format"};
+    QTest::newRow("answer") << QStringList{"answer", "--help"}
+                            << QStringList{"--process <smaw|mag|gtaw|saw>", "<text|json>",
+                                           "MATERIAL [MATERIAL]"}
+                            << QStringList{"tsv", "sheet"};
+    QTest::newRow("table") << QStringList{"table", "-h"}
+                           << QStringList{"<tsv|csv|json>", "--output"}
+                           << QStringList{"--process", "MATERIAL"};
+    QTest::newRow("sheet") << QStringList{"sheet", "--help"}
+                           << QStringList{"--output", "MATERIAL [MATERIAL]"}
+                           << QStringList{"--format", "--process"};
+}
+
+// Each command's --help shows its own options and arguments, and no one else's.
+void CliTest::eachCommandHasItsOwnHelp() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, says);
+    QFETCH(QStringList, saysNot);
+
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    const QString help = QString::fromUtf8(run.out);
+    for (const QString& text : says) {
+        QVERIFY2(help.contains(text), qPrintable(text));
+    }
+    for (const QString& text : saysNot) {
+        QVERIFY2(!help.contains(text), qPrintable(text));
     }
 }
 
@@ -219,33 +252,6 @@ void CliTest::tableMatchesTheCommittedAnswers() {
     QVERIFY2(run.out == committed.readAll(), "velmora-cli table differs from answers.tsv");
 }
 
-void CliTest::fieldsAreWrittenSafely_data() {
-    QTest::addColumn<QByteArray>("material");
-    QTest::addColumn<QByteArray>("csvField");
-    QTest::addColumn<bool>("tsvWritten");
-
-    QTest::newRow("plain") << QByteArray("16MnR") << QByteArray("16MnR") << true;
-    QTest::newRow("comma") << QByteArray("Q235-B,C") << QByteArray("\"Q235-B,C\"") << true;
-    QTest::newRow("quote") << QByteArray("a\"b") << QByteArray("\"a\"\"b\"") << true;
-    QTest::newRow("tab") << QByteArray("a\tb") << QByteArray("a\tb") << false;
-    QTest::newRow("line feed") << QByteArray("a\nb") << QByteArray("\"a\nb\"") << false;
-    QTest::newRow("carriage return") << QByteArray("a\rb") << QByteArray("\"a\rb\"") << false;
-}
-
-void CliTest::fieldsAreWrittenSafely() {
-    QFETCH(QByteArray, material);
-    QFETCH(QByteArray, csvField);
-    QFETCH(bool, tsvWritten);
-
-    const std::string_view m(material.constData(), std::size_t(material.size()));
-    const cli::Answer answers[] = {{Process::Saw, m, {}, NoEntry{}}};
-    QVERIFY(cli::asCsv(answers).endsWith("\r\nsaw," + csvField + ",,no_entry,,,\r\n"));
-    std::string problem;
-    const QByteArray tsv = cli::asTsv(answers, &problem);
-    QCOMPARE(!tsv.isEmpty(), tsvWritten);
-    QCOMPARE(QByteArray::fromStdString(problem), tsvWritten ? QByteArray() : material);
-}
-
 void CliTest::outputGoesToTheFile_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
@@ -282,27 +288,30 @@ void CliTest::outputGoesToTheFile() {
 
 void CliTest::sheetWritesTheAnswerSheet() {
     QTemporaryDir dir;
+    const QString unwritable = dir.filePath("焊材选用单.pdf/inside.pdf");
+    const Run failed = runCli({"sheet", "-o", unwritable, "316L"});
+    QCOMPARE(failed.status, 3);
+    QVERIFY(QString::fromUtf8(failed.err).contains("焊材选用单未能保存到"));
+    QVERIFY(!QFile::exists(unwritable));
+
     const QString pdf = dir.filePath("焊材选用单.pdf");
     const Run run = runCli({"sheet", "--output", pdf, "316L", "16MnR"});
     QCOMPARE(run.status, 0);
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("%PDF-"));
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    QSKIP("the sheet's text is read back with pdftotext on Linux only");
+#else
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (!pdftotext.isEmpty()) {
-        const QString text = QString::fromUtf8(runProgram(pdftotext, {pdf, "-"}).out);
-        QVERIFY2(text.contains("焊材选用单") && text.contains("00Cr17Ni14Mo2(316L)") &&
-                     text.contains("16MnR"),
-                 qPrintable(text));
+    if (pdftotext.isEmpty()) {
+        QSKIP("pdftotext (poppler-utils) is missing: the sheet's text is not read back");
     }
+    const QString text = QString::fromUtf8(runProgram(pdftotext, {pdf, "-"}).out);
+    QVERIFY2(text.contains("焊材选用单") && text.contains("00Cr17Ni14Mo2(316L)") &&
+                 text.contains("16MnR"),
+             qPrintable(text));
 #endif
-
-    const QString unwritable = dir.filePath("焊材选用单.pdf/inside.pdf");
-    const Run failed = runCli({"sheet", "-o", unwritable, "316L"});
-    QCOMPARE(failed.status, 3);
-    QVERIFY(QString::fromUtf8(failed.err).contains("焊材选用单未能保存到"));
-    QVERIFY(!QFile::exists(unwritable));
 }
 
 #ifndef Q_OS_WIN
@@ -332,8 +341,10 @@ void CliTest::sheetNeedsNoDisplay() {
     QVERIFY(file.readAll().startsWith("%PDF-"));
 }
 
-// Arguments are bytes; ones that are not UTF-8 are a name nobody has.
-void CliTest::invalidUtf8IsMisuse() {
+// Arguments that are not UTF-8, as a terminal in another encoding passes them, name
+// nothing. Qt decodes the arguments before the look-up, so the name looked up is made
+// of U+FFFD; material_names_test looks up raw invalid bytes.
+void CliTest::undecodableArgumentNamesNothing() {
     const Run run = runProgram("/bin/sh", {"-c", "exec \"$0\" answer \"$(printf '\\377\\376')\"",
                                            QStringLiteral(VELMORA_CLI)});
     QCOMPARE(run.status, 2);

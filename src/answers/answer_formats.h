@@ -1,0 +1,26 @@
+#pragma once
+
+// Answer rows as people and programs read them: text, JSON, TSV or CSV.
+
+#include "answers/answer_row.h"
+
+#include <QByteArray>
+
+#include <span>
+#include <string>
+
+namespace velmora::answers {
+
+// A line naming the process, then its three texts, or "未查询到合适的焊材"; an
+// empty line between processes.
+QByteArray asText(std::span<const AnswerRow> rows);
+// An array of objects: process, materials, outcome, texts.
+QByteArray asJson(std::span<const AnswerRow> rows);
+// A header line, then process, material 1, material 2, outcome and the three texts.
+// CSV begins with the UTF-8 byte-order mark, for Excel, and quotes as RFC 4180 does
+// (CRLF line ends); TSV never quotes, so a field holding a tab or a line break cannot
+// be written: asTsv then returns an empty array and names the field in `problem`.
+QByteArray asCsv(std::span<const AnswerRow> rows);
+QByteArray asTsv(std::span<const AnswerRow> rows, std::string* problem);
+
+} // namespace velmora::answers
