@@ -1,5 +1,6 @@
 #include "answers/answer_formats.h"
 
+#include "answers/rule_fingerprint.h"
 #include "recommend/processes.h"
 
 #include <QJsonArray>
@@ -20,20 +21,27 @@ void append(QByteArray& out, std::string_view text) {
     out.append(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-using Record = std::array<std::string_view, 7>;
+using Record = std::array<std::string_view, 8>;
 
-constexpr Record kHeader{"process", "material1", "material2", "outcome", "text1", "text2", "text3"};
+constexpr Record kHeader{"line",    "process", "material1", "material2",
+                         "outcome", "text1",   "text2",     "text3"};
 
-// process, material 1, material 2, outcome, text 1, text 2, text 3
-Record fields(const AnswerRow& row) {
-    Record f{processName(row.answer.process).key, row.material1, row.material2,
+// line, process, material 1, material 2, outcome, text 1, text 2, text 3; the line
+// number's digits are kept in `number`.
+Record fields(const AnswerRow& row, std::string& number) {
+    number = std::to_string(row.line);
+    Record f{number, processName(row.answer.process).key, row.material1, row.material2,
              outcomeName(row.answer.outcome)};
     if (const auto* texts = std::get_if<Recommendation>(&row.answer.outcome)) {
-        f[4] = (*texts)[0];
-        f[5] = (*texts)[1];
-        f[6] = (*texts)[2];
+        f[5] = (*texts)[0];
+        f[6] = (*texts)[1];
+        f[7] = (*texts)[2];
     }
     return f;
+}
+
+std::span<const std::string_view> columns(const Record& record, LineColumn lines) {
+    return std::span(record).subspan(lines == LineColumn::With ? 0 : 1);
 }
 
 void appendCsvField(QByteArray& out, std::string_view field) {
@@ -51,7 +59,7 @@ void appendCsvField(QByteArray& out, std::string_view field) {
     out.append('"');
 }
 
-void appendCsvRecord(QByteArray& out, const Record& record) {
+void appendCsvRecord(QByteArray& out, std::span<const std::string_view> record) {
     for (std::size_t i = 0; i < record.size(); ++i) {
         if (i > 0) {
             out.append(',');
@@ -61,7 +69,8 @@ void appendCsvRecord(QByteArray& out, const Record& record) {
     out.append("\r\n");
 }
 
-bool appendTsvRecord(QByteArray& out, const Record& record, std::string* problem) {
+bool appendTsvRecord(QByteArray& out, std::span<const std::string_view> record,
+                     std::string* problem) {
     for (std::size_t i = 0; i < record.size(); ++i) {
         if (record[i].find_first_of("\t\r\n") != std::string_view::npos) {
             if (problem != nullptr) {
@@ -101,7 +110,8 @@ QByteArray asText(std::span<const AnswerRow> rows) {
     return out;
 }
 
-QByteArray asJson(std::span<const AnswerRow> rows) {
+QByteArray asJson(std::span<const AnswerRow> rows, LineColumn lines) {
+    const QString rules = ruleFingerprint();
     QJsonArray array;
     for (const AnswerRow& row : rows) {
         QJsonArray materials;
@@ -116,30 +126,39 @@ QByteArray asJson(std::span<const AnswerRow> rows) {
                 texts.append(qs(text));
             }
         }
-        array.append(QJsonObject{{"process", qs(processName(row.answer.process).key)},
-                                 {"materials", materials},
-                                 {"outcome", qs(outcomeName(row.answer.outcome))},
-                                 {"texts", texts}});
+        QJsonObject object{{"process", qs(processName(row.answer.process).key)},
+                           {"materials", materials},
+                           {"outcome", qs(outcomeName(row.answer.outcome))},
+                           {"texts", texts},
+                           {"rules", rules}};
+        if (lines == LineColumn::With) {
+            object.insert("line", row.line);
+        }
+        array.append(object);
     }
     return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }
 
-QByteArray asCsv(std::span<const AnswerRow> rows) {
+QByteArray asCsv(std::span<const AnswerRow> rows, LineColumn lines) {
     // The byte-order mark tells Excel the file is UTF-8; without it, Chinese Windows
     // opens it as GBK.
     QByteArray out("\xEF\xBB\xBF");
-    appendCsvRecord(out, kHeader);
+    appendCsvRecord(out, columns(kHeader, lines));
+    std::string number;
     for (const AnswerRow& row : rows) {
-        appendCsvRecord(out, fields(row));
+        const Record record = fields(row, number);
+        appendCsvRecord(out, columns(record, lines));
     }
     return out;
 }
 
-QByteArray asTsv(std::span<const AnswerRow> rows, std::string* problem) {
+QByteArray asTsv(std::span<const AnswerRow> rows, std::string* problem, LineColumn lines) {
     QByteArray out;
-    appendTsvRecord(out, kHeader, problem);
+    appendTsvRecord(out, columns(kHeader, lines), problem);
+    std::string number;
     for (const AnswerRow& row : rows) {
-        if (!appendTsvRecord(out, fields(row), problem)) {
+        const Record record = fields(row, number);
+        if (!appendTsvRecord(out, columns(record, lines), problem)) {
             return {};
         }
     }

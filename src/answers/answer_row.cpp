@@ -4,13 +4,13 @@
 
 namespace velmora::answers {
 
-std::array<AnswerRow, kProcessCount> rowsFor(std::string_view material1,
-                                             std::string_view material2) {
+std::array<AnswerRow, kProcessCount> rowsFor(std::string_view material1, std::string_view material2,
+                                             int line) {
     const std::array<ProcessAnswer, kProcessCount> answers =
         recommendEveryProcess(material1, material2);
     std::array<AnswerRow, kProcessCount> rows{};
     for (std::size_t p = 0; p < kProcessCount; ++p) {
-        rows[p] = {material1, material2, answers[p]};
+        rows[p] = {material1, material2, answers[p], line};
     }
     return rows;
 }

@@ -15,11 +15,12 @@ struct AnswerRow {
     std::string_view material1; // empty when not chosen
     std::string_view material2;
     ProcessAnswer answer{};
+    int line = 0; // the line of a joint list the joint stands on; 0: from no list
 };
 
 // What the four processes answer for the joint, in button order.
-std::array<AnswerRow, kProcessCount> rowsFor(std::string_view material1,
-                                             std::string_view material2);
+std::array<AnswerRow, kProcessCount> rowsFor(std::string_view material1, std::string_view material2,
+                                             int line = 0);
 
 // "answer", "not_found" or "no_entry".
 std::string_view outcomeName(const Outcome& outcome);

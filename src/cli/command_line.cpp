@@ -1,11 +1,13 @@
 #include "cli/command_line.h"
 
+#include "answers/rule_fingerprint.h"
 #include "cli/output_file.h"
 #include "cli/stream_output.h"
 #include "recommend/processes.h"
 #include "version.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace velmora::cli {
 namespace {
@@ -39,9 +41,9 @@ bool writeOut(const QByteArray& bytes) {
 
 } // namespace
 
-CommandLine::CommandLine(const QStringList& arguments, const QStringList& commands,
+CommandLine::CommandLine(QStringList arguments, const QStringList& commands,
                          const QString& description)
-    : m_arguments(arguments) {
+    : m_arguments(std::move(arguments)) {
     m_parser.setApplicationDescription(description);
     m_parser.addOptions({m_help, m_version});
     m_parser.addPositionalArgument(QStringLiteral("command"), commands.join(QStringLiteral("、")),
@@ -128,7 +130,7 @@ QString CommandLine::output() const {
 }
 
 QString CommandLine::format() const {
-    const QString format = m_parser.value(m_format).toLower();
+    QString format = m_parser.value(m_format).toLower();
     if (format.isEmpty()) {
         return m_formats.front();
     }
@@ -204,7 +206,8 @@ QString CommandLine::parseError() const {
 int CommandLine::answerHelpOrVersion() const {
     const QString text = m_parser.isSet(m_help)
                              ? m_parser.helpText()
-                             : QStringLiteral("velmora-cli %1\n").arg(qs(kVersion));
+                             : QStringLiteral("velmora-cli %1\n规则库指纹：%2\n")
+                                   .arg(qs(kVersion), answers::ruleFingerprint());
     return writeOut(text.toUtf8()) ? kDone : kWriteFailed;
 }
 

@@ -23,8 +23,7 @@ class CommandLine {
 public:
     // `commands`: the names the first argument may take, for the usage line;
     // `description`: what --help says before the options.
-    CommandLine(const QStringList& arguments, const QStringList& commands,
-                const QString& description);
+    CommandLine(QStringList arguments, const QStringList& commands, const QString& description);
 
     // The first step: the command's name, empty when none is given. Options before it
     // are left for later, unless there is no command to take them.

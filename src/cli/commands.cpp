@@ -2,6 +2,8 @@
 
 #include "answers/answer_formats.h"
 #include "cli/command_line.h"
+#include "cli/input_text.h"
+#include "cli/joint_list.h"
 #include "cli/joint_names.h"
 #include "cli/materials_listing.h"
 #include "ui/answer_sheet.h"
@@ -39,6 +41,34 @@ std::optional<Joint> jointFrom(const CommandLine& line) {
     return std::get<Joint>(joint);
 }
 
+// What `answer` and `batch` are asked for: the processes and the format.
+struct Request {
+    std::vector<Process> processes;
+    QString format;
+};
+
+// Nullopt after a misuse has been said.
+std::optional<Request> requestOf(const CommandLine& line) {
+    Request request{line.processes(), {}};
+    if (request.processes.empty()) {
+        return std::nullopt;
+    }
+    request.format = line.format();
+    if (request.format.isEmpty()) {
+        return std::nullopt;
+    }
+    return request;
+}
+
+// Of a joint's four rows, those of the processes asked for.
+void appendRows(std::vector<answers::AnswerRow>& rows,
+                const std::array<answers::AnswerRow, kProcessCount>& every,
+                const std::vector<Process>& processes) {
+    for (Process process : processes) {
+        rows.push_back(every[static_cast<std::size_t>(process)]);
+    }
+}
+
 void setUpAnswer(CommandLine& line) {
     line.takeProcess(QStringLiteral("只回答这一种焊接方法；不给出时四种方法按按钮顺序全部回答。"));
     line.takeFormats({QStringLiteral("text"), QStringLiteral("json")});
@@ -47,29 +77,21 @@ void setUpAnswer(CommandLine& line) {
 }
 
 int answer(const CommandLine& line) {
-    const std::vector<Process> processes = line.processes();
-    if (processes.empty()) {
-        return kMisuse;
-    }
-    const QString format = line.format();
-    if (format.isEmpty()) {
+    const std::optional<Request> request = requestOf(line);
+    if (!request) {
         return kMisuse;
     }
     const std::optional<Joint> joint = jointFrom(line);
     if (!joint) {
         return kMisuse;
     }
-    const std::array<answers::AnswerRow, kProcessCount> every =
-        answers::rowsFor(joint->material1, joint->material2);
     std::vector<answers::AnswerRow> rows;
-    for (Process process : processes) {
-        rows.push_back(every[static_cast<std::size_t>(process)]);
-    }
+    appendRows(rows, answers::rowsFor(joint->material1, joint->material2), request->processes);
     // Only a question about one process can go unanswered.
     const bool unanswered =
         line.processGiven() && !std::holds_alternative<Recommendation>(rows[0].answer.outcome);
-    return line.print(format == QLatin1String("json") ? answers::asJson(rows)
-                                                      : answers::asText(rows),
+    return line.print(request->format == QLatin1String("json") ? answers::asJson(rows)
+                                                               : answers::asText(rows),
                       unanswered ? kNoRule : kDone);
 }
 
@@ -94,6 +116,26 @@ void setUpTable(CommandLine& line) {
     takeOutput(line);
 }
 
+// Rows as TSV, CSV or JSON, as `table` and `batch` write them.
+int printRows(const CommandLine& line, const QString& format,
+              std::span<const answers::AnswerRow> rows,
+              answers::LineColumn lines = answers::LineColumn::Without) {
+    if (format == QLatin1String("csv")) {
+        return line.print(answers::asCsv(rows, lines));
+    }
+    if (format == QLatin1String("json")) {
+        return line.print(answers::asJson(rows, lines));
+    }
+    std::string problem;
+    const QByteArray tsv = answers::asTsv(rows, &problem, lines);
+    if (tsv.isEmpty()) {
+        CommandLine::say(QStringLiteral("规则文本含有制表符或换行，不能写成 TSV：%1")
+                             .arg(QString::fromStdString(problem)));
+        return kWriteFailed;
+    }
+    return line.print(tsv);
+}
+
 int table(const CommandLine& line) {
     if (!line.arguments().isEmpty()) {
         return line.misuse();
@@ -102,21 +144,56 @@ int table(const CommandLine& line) {
     if (format.isEmpty()) {
         return kMisuse;
     }
-    const std::vector<answers::AnswerRow> all = answers::everyAnswer();
-    if (format == QLatin1String("csv")) {
-        return line.print(answers::asCsv(all));
+    return printRows(line, format, answers::everyAnswer());
+}
+
+void setUpBatch(CommandLine& line) {
+    line.takeProcess(
+        QStringLiteral("只列出这一种焊接方法的答案；不给出时每个接头四种方法都列出。"));
+    line.takeFormats({QStringLiteral("tsv"), QStringLiteral("csv"), QStringLiteral("json")});
+    takeOutput(line);
+    line.takeArguments(QStringLiteral("list"),
+                       QStringLiteral("接头清单：每行一个接头，一种或两种材料，以逗号或制表符分隔；"
+                                      "- 为标准输入"),
+                       QStringLiteral("FILE|-"));
+}
+
+// Every line is checked before anything is written: one bad line, and nothing is.
+int batch(const CommandLine& line) {
+    const std::optional<Request> request = requestOf(line);
+    if (!request) {
+        return kMisuse;
     }
-    if (format == QLatin1String("json")) {
-        return line.print(answers::asJson(all));
+    if (line.arguments().size() != 1) {
+        return line.misuse(QStringLiteral("请给出一个接头清单文件，或以 - 读标准输入"));
     }
-    std::string problem;
-    const QByteArray tsv = answers::asTsv(all, &problem);
-    if (tsv.isEmpty()) {
-        CommandLine::say(QStringLiteral("规则文本含有制表符或换行，不能写成 TSV：%1")
-                             .arg(QString::fromStdString(problem)));
-        return kWriteFailed;
+    const QString file = line.arguments().front();
+    QString error;
+    const std::optional<QByteArray> bytes = readInput(file, &error);
+    if (!bytes) {
+        CommandLine::say(error);
+        return kMisuse;
     }
-    return line.print(tsv);
+    const std::optional<QString> text = decodeText(*bytes);
+    if (!text) {
+        CommandLine::say(
+            QStringLiteral("%1：既不是 UTF-8 也不是 GB18030 文本").arg(inputName(file)));
+        return kMisuse;
+    }
+    const JointList list = readJointList(*text);
+    for (const JointList::Fault& fault : list.faults) {
+        CommandLine::say(QStringLiteral("第 %1 行：%2").arg(fault.line).arg(fault.reason));
+    }
+    if (!list.faults.empty()) {
+        return kMisuse;
+    }
+    std::vector<answers::AnswerRow> rows;
+    rows.reserve(list.joints.size() * request->processes.size());
+    for (const JointList::Entry& entry : list.joints) {
+        appendRows(rows, answers::rowsFor(entry.joint.material1, entry.joint.material2, entry.line),
+                   request->processes);
+    }
+    return printRows(line, request->format, rows, answers::LineColumn::With);
 }
 
 void setUpSheet(CommandLine& line) {
@@ -156,6 +233,12 @@ constexpr std::array kCommands{
     Command{"sheet", "把焊材选用单写成 PDF",
             "把焊材选用单写成 PDF：日期时间、材料、四种焊接方法的答案和使用说明，不需要显示器。",
             true, setUpSheet, sheet},
+    Command{"batch", "给出一份接头清单中每个接头的推荐焊材",
+            "给出一份接头清单中每个接头的推荐焊材：每个接头、每种焊接方法一行，按清单顺序，"
+            "带行号，列与 table 相同。清单为 UTF-8（可带 BOM）或 GB18030/GBK 文本；空行、以 # "
+            "开头的行和第一行的表头（不含材料名而含“材”或“material”的一行）不计。有一行出错就"
+            "什么也不写，列出每个出错的行。",
+            false, setUpBatch, batch},
 };
 
 } // namespace
