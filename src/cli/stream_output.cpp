@@ -44,6 +44,7 @@ bool writeToConsole(HANDLE console, const QByteArray& utf8) {
 
 void useBinaryStandardStreams() {
 #ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif

@@ -12,8 +12,8 @@
 
 namespace velmora::cli {
 
-// On Windows, no CRLF translation on standard output and standard error; elsewhere
-// nothing to do.
+// On Windows, no CRLF translation on the standard streams (and no end of input at a
+// Ctrl+Z byte); elsewhere nothing to do.
 void useBinaryStandardStreams();
 
 // Writes all of `utf8` to `stream` (stdout or stderr) and flushes it; false when

@@ -1,5 +1,6 @@
-#include "cli/answer_export.h"
+#include "version.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,8 +9,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-using namespace velmora;
 
 namespace {
 
@@ -20,10 +19,13 @@ struct Run {
 };
 
 Run runProgram(const QString& program, const QStringList& arguments,
-               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+               const QByteArray& input = {}) {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
         return {};
     }
@@ -33,6 +35,17 @@ Run runProgram(const QString& program, const QStringList& arguments,
 Run runCli(const QStringList& arguments,
            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     return runProgram(QStringLiteral(VELMORA_CLI), arguments, environment);
+}
+
+// velmora-cli with `input` on standard input.
+Run runCli(const QStringList& arguments, const QByteArray& input) {
+    return runProgram(QStringLiteral(VELMORA_CLI), arguments,
+                      QProcessEnvironment::systemEnvironment(), input);
+}
+
+QByteArray pinnedAnswers() {
+    QFile file(QStringLiteral(VELMORA_ANSWERS_TSV));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // One CSV record of the table, RFC 4180 quoting undone.
@@ -73,18 +86,23 @@ class CliTest : public QObject {
 private slots:
     void commands_data();
     void commands();
+    void eachCommandHasItsOwnHelp_data();
+    void eachCommandHasItsOwnHelp();
     void answerWithoutProcessGivesAllFourInButtonOrder();
     void tableFormatsAgree();
     void tableMatchesTheCommittedAnswers();
-    void fieldsAreWrittenSafely_data();
-    void fieldsAreWrittenSafely();
+    void fingerprintIsThatOfThePinnedAnswers_data();
+    void fingerprintIsThatOfThePinnedAnswers();
+    void batch_data();
+    void batch();
+    void batchRowsAreTableRows();
     void outputGoesToTheFile_data();
     void outputGoesToTheFile();
     void sheetWritesTheAnswerSheet();
 #ifndef Q_OS_WIN
     void sheetNeedsNoDisplay_data();
     void sheetNeedsNoDisplay();
-    void invalidUtf8IsMisuse();
+    void undecodableArgumentNamesNothing();
 #endif
 };
 
@@ -94,9 +112,9 @@ void CliTest::commands_data() {
     QTest::addColumn<QString>("out"); // null: not compared
     QTest::addColumn<QString>("err"); // what standard error holds; empty: nothing
 
-    const QString answerUsage = "用法：velmora-cli answer [--process smaw|mag|gtaw|saw] [--format "
-                                "text|json] [--output FILE] MATERIAL [MATERIAL]";
-    const QString generalUsage = "用法：velmora-cli answer|materials|table|sheet";
+    // The usage line ends by naming the --help to read.
+    const QString answerUsage = "（velmora-cli answer --help 查看说明）";
+    const QString generalUsage = "（velmora-cli --help 查看说明）";
     QTest::newRow("answer")
         << QStringList{"answer", "--process", "smaw", "16MnR", "q235-b,c"} << 0
         << "焊条电弧焊(SMAW)\n焊条型号：E5015 E5016\n焊条牌号：J507  J506\n保护气体：无\n"
@@ -117,8 +135,6 @@ void CliTest::commands_data() {
     QTest::newRow("all four answer 0 even where one has no rule")
         << QStringList{"answer", "1Cr23Ni13(-)"} << 0 << QString() << "";
     QTest::newRow("materials") << QStringList{"materials"} << 0 << QString() << "";
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "velmora-cli 1.0\n"
-                             << "";
     QTest::newRow("help") << QStringList{"--help"} << 0 << QString() << "";
     QTest::newRow("unknown name")
         << QStringList{"answer", "316x"} << 2 << ""
@@ -144,12 +160,11 @@ void CliTest::commands_data() {
         << QStringList{"answer", "16MnR", "-p"} << 2 << "" << answerUsage;
     QTest::newRow("option of another command")
         << QStringList{"materials", "--process", "smaw"} << 2 << ""
-        << "用法：velmora-cli materials [--format text|json]";
+        << "（velmora-cli materials --help 查看说明）";
     QTest::newRow("table format of answer") << QStringList{"table", "--format", "text"} << 2 << ""
-                                            << "用法：velmora-cli table [--format tsv|csv|json]";
-    QTest::newRow("sheet without output")
-        << QStringList{"sheet", "16MnR"} << 2 << ""
-        << "用法：velmora-cli sheet --output FILE.pdf MATERIAL [MATERIAL]";
+                                            << "（velmora-cli table --help 查看说明）";
+    QTest::newRow("sheet without output") << QStringList{"sheet", "16MnR"} << 2 << ""
+                                          << "（velmora-cli sheet --help 查看说明）";
     QTest::newRow("very long name") << QStringList{"answer", QString(100000, 'x')} << 2 << ""
                                     << "最接近的是";
 }
@@ -171,6 +186,44 @@ void CliTest::commands() {
         QCOMPARE(run.err, QByteArray());
     } else {
         QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
+    }
+}
+
+void CliTest::eachCommandHasItsOwnHelp_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("says");
+    QTest::addColumn<QStringList>("saysNot");
+
+    QTest::newRow("velmora-cli") << QStringList{"--help"}
+                                 << QStringList{"answer", "materials", "table", "sheet"}
+                                 << QStringList{"--process", "--format"};
+    QTest::newRow("answer") << QStringList{"answer", "--help"}
+                            << QStringList{"--process <smaw|mag|gtaw|saw>", "<text|json>",
+                                           "MATERIAL [MATERIAL]"}
+                            << QStringList{"tsv", "sheet"};
+    QTest::newRow("table") << QStringList{"table", "-h"}
+                           << QStringList{"<tsv|csv|json>", "--output"}
+                           << QStringList{"--process", "MATERIAL"};
+    QTest::newRow("sheet") << QStringList{"sheet", "--help"}
+                           << QStringList{"--output", "MATERIAL [MATERIAL]"}
+                           << QStringList{"--format", "--process"};
+}
+
+// Each command's --help shows its own options and arguments, and no one else's.
+void CliTest::eachCommandHasItsOwnHelp() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, says);
+    QFETCH(QStringList, saysNot);
+
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    const QString help = QString::fromUtf8(run.out);
+    for (const QString& text : says) {
+        QVERIFY2(help.contains(text), qPrintable(text));
+    }
+    for (const QString& text : saysNot) {
+        QVERIFY2(!help.contains(text), qPrintable(text));
     }
 }
 
@@ -212,38 +265,152 @@ void CliTest::tableFormatsAgree() {
 // A changed rule shows up as a diff of tests/recommend/answers.tsv; regenerate it with
 // `velmora-cli table --output tests/recommend/answers.tsv` after an intended change.
 void CliTest::tableMatchesTheCommittedAnswers() {
-    QFile committed(QStringLiteral(VELMORA_ANSWERS_TSV));
-    QVERIFY(committed.open(QIODevice::ReadOnly));
+    const QByteArray committed = pinnedAnswers();
+    QVERIFY(!committed.isEmpty());
     const Run run = runCli({"table", "--format", "tsv"});
     QCOMPARE(run.status, 0);
-    QVERIFY2(run.out == committed.readAll(), "velmora-cli table differs from answers.tsv");
+    QVERIFY2(run.out == committed, "velmora-cli table differs from answers.tsv");
 }
 
-void CliTest::fieldsAreWrittenSafely_data() {
-    QTest::addColumn<QByteArray>("material");
-    QTest::addColumn<QByteArray>("csvField");
-    QTest::addColumn<bool>("tsvWritten");
+void CliTest::fingerprintIsThatOfThePinnedAnswers_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
 
-    QTest::newRow("plain") << QByteArray("16MnR") << QByteArray("16MnR") << true;
-    QTest::newRow("comma") << QByteArray("Q235-B,C") << QByteArray("\"Q235-B,C\"") << true;
-    QTest::newRow("quote") << QByteArray("a\"b") << QByteArray("\"a\"\"b\"") << true;
-    QTest::newRow("tab") << QByteArray("a\tb") << QByteArray("a\tb") << false;
-    QTest::newRow("line feed") << QByteArray("a\nb") << QByteArray("\"a\nb\"") << false;
-    QTest::newRow("carriage return") << QByteArray("a\rb") << QByteArray("\"a\rb\"") << false;
+    QTest::newRow("version") << QStringList{"--version"} << QByteArray();
+    QTest::newRow("answer") << QStringList{"answer", "-f", "json", "316L"} << QByteArray();
+    QTest::newRow("table") << QStringList{"table", "--format", "json"} << QByteArray();
+    QTest::newRow("batch") << QStringList{"batch", "-f", "json", "-"} << QByteArray("16MnR,40Cr\n");
 }
 
-void CliTest::fieldsAreWrittenSafely() {
-    QFETCH(QByteArray, material);
-    QFETCH(QByteArray, csvField);
-    QFETCH(bool, tsvWritten);
+// The first 8 hex digits of the SHA-256 of the pinned answers: --version says it, and
+// every JSON object carries it.
+void CliTest::fingerprintIsThatOfThePinnedAnswers() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
 
-    const std::string_view m(material.constData(), std::size_t(material.size()));
-    const cli::Answer answers[] = {{Process::Saw, m, {}, NoEntry{}}};
-    QVERIFY(cli::asCsv(answers).endsWith("\r\nsaw," + csvField + ",,no_entry,,,\r\n"));
-    std::string problem;
-    const QByteArray tsv = cli::asTsv(answers, &problem);
-    QCOMPARE(!tsv.isEmpty(), tsvWritten);
-    QCOMPARE(QByteArray::fromStdString(problem), tsvWritten ? QByteArray() : material);
+    const QByteArray pinned = pinnedAnswers();
+    QVERIFY(!pinned.isEmpty());
+    const QString fingerprint = QString::fromLatin1(
+        QCryptographicHash::hash(pinned, QCryptographicHash::Sha256).toHex().left(8));
+    const Run run = runCli(arguments, input);
+    QCOMPARE(run.status, 0);
+    if (arguments.front() == "--version") {
+        QCOMPARE(QString::fromUtf8(run.out),
+                 QStringLiteral("velmora-cli %1\n规则库指纹：%2\n")
+                     .arg(QString::fromUtf8(velmora::kVersion.data(),
+                                            qsizetype(velmora::kVersion.size())),
+                          fingerprint));
+        return;
+    }
+    const QJsonArray objects = QJsonDocument::fromJson(run.out).array();
+    QVERIFY(!objects.isEmpty());
+    for (const QJsonValue& object : objects) {
+        QCOMPARE(object["rules"].toString(), fingerprint);
+    }
+}
+
+void CliTest::batch_data() {
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("onStandardInput");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("written"); // the whole file; empty: none written
+    QTest::addColumn<QStringList>("said");   // the lines on standard error, in part
+
+    const QByteArray header = "line\tprocess\tmaterial1\tmaterial2\toutcome\ttext1\ttext2\ttext3\n";
+    const QByteArray smaw16MnR =
+        "\tanswer\t焊条型号：E5015 E5016\t焊条牌号：J507  J506\t保护气体：无\n";
+    const QStringList smaw{"-p", "smaw"};
+    QTest::newRow("UTF-8 with BOM, header, comment, CRLF")
+        << QByteArray(
+               "\xEF\xBB\xBF材料1,材料2\r\n# 接头\r\n\r\n16MnR,\"Q235-B,C\"\r\n316L\r\n,\r\n")
+        << false << smaw << 0
+        << header + "4\tsmaw\t16MnR\tQ235-B,C" + smaw16MnR +
+               "5\tsmaw\t00Cr17Ni14Mo2(316L)\t\tanswer\t焊条型号：E316L-16\t焊条牌号：A022\t"
+               "保护气体：无\n"
+        << QStringList();
+    // GBK as Excel saves CSV on Chinese Windows: B9 DC is 管; BA B8 B7 EC is 焊缝.
+    QTest::newRow("GBK") << QByteArray("\"10#,20#(\xB9\xDC)\",16MnR\n# \xBA\xB8\xB7\xEC\n") << false
+                         << smaw << 0 << header + "1\tsmaw\t10#,20#(管)\t16MnR" + smaw16MnR
+                         << QStringList();
+    QTest::newRow("tabs on standard input")
+        << QByteArray("material1\tmaterial2\n16MnR\tQ235-B,C\n") << true << smaw << 0
+        << header + "2\tsmaw\t16MnR\tQ235-B,C" + smaw16MnR << QStringList();
+    QTest::newRow("no rule is a row, not an error")
+        << QByteArray("0Cr18Ni10Ti(321),15CrMo(G、R)\n") << false << QStringList{"-p", "mag"} << 0
+        << header + "1\tmag\t0Cr18Ni10Ti(321)\t15CrMo(G、R)\tnot_found\t\t\t\n"
+        << QStringList();
+    QTest::newRow("every bad line said, nothing written")
+        << QByteArray("316x\n16MnR,20g,40Cr\n316L,00cr17ni14mo2(316l)\n\"16MnR\n16MnR\n") << false
+        << QStringList() << 2 << QByteArray()
+        << QStringList{"第 1 行：没有名为“316x”的材料", "第 2 行：最多两种材料",
+                       "第 3 行：两种材料不能相同", "第 4 行：引号没有闭合"};
+    QTest::newRow("a first line without a label is no header")
+        << QByteArray("foo,bar\n16MnR\n") << true << QStringList() << 2 << QByteArray()
+        << QStringList{"第 1 行：没有名为“foo”的材料"};
+    QTest::newRow("neither UTF-8 nor GB18030")
+        << QByteArray("\xFF\xFE"
+                      "316L\n")
+        << true << QStringList() << 2 << QByteArray()
+        << QStringList{"标准输入：既不是 UTF-8 也不是 GB18030 文本"};
+}
+
+void CliTest::batch() {
+    QFETCH(QByteArray, input);
+    QFETCH(bool, onStandardInput);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QByteArray, written);
+    QFETCH(QStringList, said);
+
+    QTemporaryDir dir;
+    const QString list = dir.filePath("接头.csv");
+    const QString output = dir.filePath("结果.tsv");
+    QFile file(list);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(input) == input.size());
+    file.close();
+    const Run run = runCli(QStringList{"batch"} + options +
+                               QStringList{"-o", output, onStandardInput ? "-" : list},
+                           onStandardInput ? input : QByteArray());
+    QCOMPARE(run.status, status);
+    QCOMPARE(run.out, QByteArray());
+    QFile result(output);
+    QCOMPARE(result.exists(), !written.isEmpty());
+    if (result.open(QIODevice::ReadOnly)) {
+        QCOMPARE(result.readAll(), written);
+    }
+    const QStringList lines = QString::fromUtf8(run.err).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), said.size());
+    for (qsizetype i = 0; i < said.size(); ++i) {
+        QVERIFY2(lines[i].startsWith(said[i]), qPrintable(lines[i]));
+    }
+}
+
+// Without --process, a joint's four rows in button order, each a row of `table` after
+// its line number (the materials in the list's order); CSV as table's, with the
+// byte-order mark.
+void CliTest::batchRowsAreTableRows() {
+    const QByteArray list = "16MnR,\"Q235-B,C\"\n\n40Cr\n";
+    const QStringList table = QString::fromUtf8(runCli({"table"}).out).split('\n');
+    const Run tsv = runCli({"batch", "-"}, list);
+    QCOMPARE(tsv.status, 0);
+    const QStringList rows = QString::fromUtf8(tsv.out).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 1 + 2 * 4);
+    QCOMPARE(rows[0], "line\t" + table[0]);
+    const QStringList processes{"smaw", "mag", "gtaw", "saw"};
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const QStringList fields = rows[i].split('\t');
+        QCOMPARE(fields[0], i <= 4 ? "1" : "3");
+        QCOMPARE(fields[1], processes[(i - 1) % 4]);
+        // The table names a pair in catalogue order, the list in its own.
+        QStringList swapped = fields.mid(1);
+        swapped.swapItemsAt(1, 2);
+        QVERIFY2(table.contains(fields.mid(1).join('\t')) || table.contains(swapped.join('\t')),
+                 qPrintable(rows[i]));
+    }
+    const Run csv = runCli({"batch", "--format", "csv", "-"}, list);
+    QVERIFY(csv.out.startsWith("\xEF\xBB\xBFline,process,material1,"));
+    QCOMPARE(csv.out.count("\r\n"), rows.size());
 }
 
 void CliTest::outputGoesToTheFile_data() {
@@ -282,27 +449,30 @@ void CliTest::outputGoesToTheFile() {
 
 void CliTest::sheetWritesTheAnswerSheet() {
     QTemporaryDir dir;
+    const QString unwritable = dir.filePath("焊材选用单.pdf/inside.pdf");
+    const Run failed = runCli({"sheet", "-o", unwritable, "316L"});
+    QCOMPARE(failed.status, 3);
+    QVERIFY(QString::fromUtf8(failed.err).contains("焊材选用单未能保存到"));
+    QVERIFY(!QFile::exists(unwritable));
+
     const QString pdf = dir.filePath("焊材选用单.pdf");
     const Run run = runCli({"sheet", "--output", pdf, "316L", "16MnR"});
     QCOMPARE(run.status, 0);
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("%PDF-"));
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    QSKIP("the sheet's text is read back with pdftotext on Linux only");
+#else
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (!pdftotext.isEmpty()) {
-        const QString text = QString::fromUtf8(runProgram(pdftotext, {pdf, "-"}).out);
-        QVERIFY2(text.contains("焊材选用单") && text.contains("00Cr17Ni14Mo2(316L)") &&
-                     text.contains("16MnR"),
-                 qPrintable(text));
+    if (pdftotext.isEmpty()) {
+        QSKIP("pdftotext (poppler-utils) is missing: the sheet's text is not read back");
     }
+    const QString text = QString::fromUtf8(runProgram(pdftotext, {pdf, "-"}).out);
+    QVERIFY2(text.contains("焊材选用单") && text.contains("00Cr17Ni14Mo2(316L)") &&
+                 text.contains("16MnR"),
+             qPrintable(text));
 #endif
-
-    const QString unwritable = dir.filePath("焊材选用单.pdf/inside.pdf");
-    const Run failed = runCli({"sheet", "-o", unwritable, "316L"});
-    QCOMPARE(failed.status, 3);
-    QVERIFY(QString::fromUtf8(failed.err).contains("焊材选用单未能保存到"));
-    QVERIFY(!QFile::exists(unwritable));
 }
 
 #ifndef Q_OS_WIN
@@ -332,8 +502,10 @@ void CliTest::sheetNeedsNoDisplay() {
     QVERIFY(file.readAll().startsWith("%PDF-"));
 }
 
-// Arguments are bytes; ones that are not UTF-8 are a name nobody has.
-void CliTest::invalidUtf8IsMisuse() {
+// Arguments that are not UTF-8, as a terminal in another encoding passes them, name
+// nothing. Qt decodes the arguments before the look-up, so the name looked up is made
+// of U+FFFD; material_names_test looks up raw invalid bytes.
+void CliTest::undecodableArgumentNamesNothing() {
     const Run run = runProgram("/bin/sh", {"-c", "exec \"$0\" answer \"$(printf '\\377\\376')\"",
                                            QStringLiteral(VELMORA_CLI)});
     QCOMPARE(run.status, 2);

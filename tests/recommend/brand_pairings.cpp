@@ -56,14 +56,14 @@ std::string setText(const std::vector<std::string_view>& designations) {
 
 // One process's answers: materials alone, then rows of pairs that share their first
 // material, rows with the same second materials merged into one block.
-std::string blocksText(std::span<const cli::Answer> answers) {
+std::string blocksText(std::span<const answers::AnswerRow> answers) {
     struct Block {
         std::vector<std::string_view> left;
         std::vector<std::string_view> right;
     };
     std::vector<std::string_view> alone;
     std::vector<Block> rows;
-    for (const cli::Answer& a : answers) {
+    for (const answers::AnswerRow& a : answers) {
         if (a.material2.empty()) {
             alone.push_back(a.material1);
         } else if (!rows.empty() && rows.back().left.front() == a.material1) {
@@ -96,10 +96,10 @@ std::string blocksText(std::span<const cli::Answer> answers) {
 
 } // namespace
 
-BrandPairings::BrandPairings(std::span<const cli::Answer> answers) {
-    for (const cli::Answer& a : answers) {
-        const auto* texts = std::get_if<Recommendation>(&a.outcome);
-        if (texts == nullptr || a.process == Process::Saw) {
+BrandPairings::BrandPairings(std::span<const answers::AnswerRow> answers) {
+    for (const answers::AnswerRow& a : answers) {
+        const auto* texts = std::get_if<Recommendation>(&a.answer.outcome);
+        if (texts == nullptr || a.answer.process == Process::Saw) {
             continue;
         }
         const std::vector<std::string_view> classifications = namesIn((*texts)[0]);
@@ -135,12 +135,13 @@ std::vector<BrandPairings::Brand> BrandPairings::disagreeing() const {
     return out;
 }
 
-std::string BrandPairings::where(std::span<const cli::Answer> answers) {
+std::string BrandPairings::where(std::span<const answers::AnswerRow> answers) {
     std::string out;
     for (auto from = answers.begin(); from != answers.end();) {
-        const Process process = from->process;
-        const auto to = std::find_if(
-            from, answers.end(), [process](const cli::Answer& a) { return a.process != process; });
+        const Process process = from->answer.process;
+        const auto to = std::find_if(from, answers.end(), [process](const answers::AnswerRow& a) {
+            return a.answer.process != process;
+        });
         std::string name(processName(process).key);
         std::transform(name.begin(), name.end(), name.begin(),
                        [](unsigned char c) { return char(std::toupper(c)); });
