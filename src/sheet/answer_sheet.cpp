@@ -1,9 +1,11 @@
 #include "sheet/answer_sheet.h"
 
+#include "answers/rule_fingerprint.h"
 #include "qtext/core_text.h"
 #include "recommend/processes.h"
 #include "sheet/song_font.h"
 #include "sheet/usage_notice.h"
+#include "version.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -134,12 +136,20 @@ void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerS
         drawRow(toQString(processName(answer.process).caption), textsOf(answer.outcome), false);
     }
 
-    // The usage notice stands at the foot of the page, under a rule.
+    // The usage notice stands at the foot of the page, under a rule, and under it, to
+    // the right, the edition of the rule base that gave the answers.
     painter.setFont(songFont(kNoticePoints));
+    const QString edition =
+        QStringLiteral("规则库 %1 · %2").arg(toQString(kVersion), answers::ruleFingerprint());
+    const qreal editionHeight =
+        painter.boundingRect(QRectF(area.left(), 0, area.width(), 0), Qt::AlignRight, edition)
+            .height();
+    drawWrapped(painter, QRectF(area.left(), area.bottom() - editionHeight, area.width(), 0),
+                edition, Qt::AlignRight);
     const QString notice = usageNotice();
     const QRectF noticeBox = painter.boundingRect(QRectF(area.left(), 0, area.width(), 0),
                                                   Qt::AlignLeft | Qt::TextWordWrap, notice);
-    const qreal noticeTop = area.bottom() - noticeBox.height();
+    const qreal noticeTop = area.bottom() - editionHeight - mm(1) - noticeBox.height();
     painter.drawLine(QPointF(area.left(), noticeTop - mm(3)),
                      QPointF(area.right(), noticeTop - mm(3)));
     drawWrapped(painter, QRectF(area.left(), noticeTop, area.width(), 0), notice, Qt::AlignLeft);

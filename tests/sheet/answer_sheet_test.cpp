@@ -1,3 +1,4 @@
+#include "answers/rule_fingerprint.h"
 #include "recommend/processes.h"
 #include "sheet/answer_sheet.h"
 #include "sheet/usage_notice.h"
@@ -185,7 +186,8 @@ void AnswerSheetTest::pdfHoldsTheAnswersAsText() {
                  qAbs(size.captured(2).toDouble() - 841.9) < 1,
              qPrintable(size.captured(0)));
     const QString text = withoutSpaces(extracted);
-    QStringList wanted{"焊材选用单", "日期：2026-12-0807:05", withoutSpaces(sheet::usageNotice())};
+    QStringList wanted{"焊材选用单", "日期：2026-12-0807:05", withoutSpaces(sheet::usageNotice()),
+                       "规则库1.0·" + answers::ruleFingerprint()};
     for (const QString& m : {material1, material2}) {
         if (!m.isEmpty()) {
             wanted << withoutSpaces(m);
