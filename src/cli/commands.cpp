@@ -100,15 +100,23 @@ void setUpMaterials(CommandLine& line) {
     takeOutput(line);
 }
 
-int materials(const CommandLine& line) {
+// The format asked for by a command that takes no materials; nothing after a misuse,
+// which has been said.
+std::optional<QString> formatWithoutArguments(const CommandLine& line) {
     if (!line.arguments().isEmpty()) {
-        return line.misuse();
+        line.misuse();
+        return std::nullopt;
     }
     const QString format = line.format();
-    if (format.isEmpty()) {
+    return format.isEmpty() ? std::nullopt : std::optional(format);
+}
+
+int materials(const CommandLine& line) {
+    const std::optional<QString> format = formatWithoutArguments(line);
+    if (!format) {
         return kMisuse;
     }
-    return line.print(format == QLatin1String("json") ? materialsAsJson() : materialsAsText());
+    return line.print(*format == QLatin1String("json") ? materialsAsJson() : materialsAsText());
 }
 
 void setUpTable(CommandLine& line) {
@@ -137,14 +145,11 @@ int printRows(const CommandLine& line, const QString& format,
 }
 
 int table(const CommandLine& line) {
-    if (!line.arguments().isEmpty()) {
-        return line.misuse();
-    }
-    const QString format = line.format();
-    if (format.isEmpty()) {
+    const std::optional<QString> format = formatWithoutArguments(line);
+    if (!format) {
         return kMisuse;
     }
-    return printRows(line, format, answers::everyAnswer());
+    return printRows(line, *format, answers::everyAnswer());
 }
 
 void setUpBatch(CommandLine& line) {

@@ -41,6 +41,16 @@ QLabel* headingLabel(QWidget* parent, const char* name, const QString& text, Twi
     return label;
 }
 
+// The caption's letters stand apart; a screen reader hears them as one word.
+QPushButton* pushButton(QWidget* parent, const char* name, const QString& caption,
+                        TwipsRect where) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(QString(caption).remove(u' '));
+    button->setGeometry(px(where));
+    return button;
+}
+
 QLabel* slotLabel(QWidget* parent, const char* name, TwipsRect where) {
     auto* label = new BoxLabel(Qt::AlignCenter, parent);
     label->setObjectName(QLatin1String(name));
@@ -144,10 +154,7 @@ void MainWindow::buildSideColumn() {
     headings_[2] = headingLabel(this, "Label5", kCredits, layout::kCredits);
 
     // Enter on a focused button presses it, as Space does.
-    clear_ = new QPushButton(QStringLiteral("清 除 选 择"), this);
-    clear_->setObjectName(QStringLiteral("cmdqc"));
-    clear_->setAccessibleName(QStringLiteral("清除选择"));
-    clear_->setGeometry(px(layout::kClearButton));
+    clear_ = pushButton(this, "cmdqc", QStringLiteral("清 除 选 择"), layout::kClearButton);
     clear_->setAutoDefault(true);
     connect(clear_, &QPushButton::clicked, this, &MainWindow::clearSelection);
 
@@ -160,10 +167,7 @@ void MainWindow::buildSideColumn() {
     slot2_->setAccessibleName(QStringLiteral("已选材料 2"));
 
     // The default button: Enter anywhere else in the window confirms (keyPressEvent).
-    confirm_ = new QPushButton(QStringLiteral("请 选 择"), this);
-    confirm_->setObjectName(QStringLiteral("Command1"));
-    confirm_->setAccessibleName(QStringLiteral("请选择"));
-    confirm_->setGeometry(px(layout::kConfirmButton));
+    confirm_ = pushButton(this, "Command1", QStringLiteral("请 选 择"), layout::kConfirmButton);
     confirm_->setDefault(true);
     connect(confirm_, &QPushButton::clicked, this, &MainWindow::confirmSelection);
 
