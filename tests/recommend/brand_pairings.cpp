@@ -40,7 +40,9 @@ std::vector<std::string_view> namesIn(std::string_view text) {
 }
 
 std::string quoted(std::string_view designation) {
-    return "`" + std::string(designation) + "`";
+    std::string out(1, '`');
+    out.append(designation).push_back('`');
+    return out;
 }
 
 std::string setText(const std::vector<std::string_view>& designations) {
