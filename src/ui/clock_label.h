@@ -18,11 +18,12 @@ public:
     // `preferred` where the widest text fits the label as laid out, else the largest
     // size below it that fits.
     void fitFont(const QFont& preferred);
+
+private:
     // The widest text the form makes in `font`: the widest date of the year (every
     // month, a full week of two-digit days) and the widest time of the day.
     QString widestText(const QFont& font) const;
 
-private:
     ClockForm form_;
 };
 

@@ -42,8 +42,4 @@ QString ClockForm::text(const QDateTime& when) const {
            locale.toString(when.time(), timeFormat);
 }
 
-QString clockText(const QLocale& locale, const QDateTime& when) {
-    return ClockForm::of(locale).text(when);
-}
-
 } // namespace velmora::ui

@@ -19,8 +19,6 @@ struct ClockForm {
     QString text(const QDateTime& when) const;
 };
 
-QString clockText(const QLocale& locale, const QDateTime& when);
-
 // A time format with its time-zone field ("t") and the spaces that set it off removed;
 // quoted literal text is left alone.
 QString withoutTimeZone(const QString& format);

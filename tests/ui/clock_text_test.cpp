@@ -59,7 +59,7 @@ void ClockTextTest::generalDateTimeForm() {
     QFETCH(QString, locale);
     QFETCH(QString, expected);
     const QDateTime when(QDate(2026, 12, 8), QTime(9, 5, 3));
-    QCOMPARE(clockText(QLocale(locale), when), expected);
+    QCOMPARE(ClockForm::of(QLocale(locale)).text(when), expected);
 }
 
 // The clock must stay inside lblrq at every moment of the year, in the locale's own

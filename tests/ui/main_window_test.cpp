@@ -249,12 +249,13 @@ void MainWindowTest::sideColumnTextsFit() {
         QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) <= area.width(), name);
     }
     // The clock at the year's widest moment, in a long form (Korean, twelve-hour).
-    QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));
-    const MainWindow korean;
+    const QLocale korean(QLocale::Korean, QLocale::SouthKorea);
+    QLocale::setDefault(korean);
+    const MainWindow inKorean;
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
-    const auto* clock = child<QLabel>(korean, "lblrq");
-    const QString widest = velmora::ui::ClockForm::of(QLocale(QLocale::Korean))
-                               .text(QDateTime(QDate(2026, 12, 28), QTime(12, 58, 58)));
+    const auto* clock = child<QLabel>(inKorean, "lblrq");
+    const QString widest =
+        velmora::ui::ClockForm::of(korean).text(QDateTime(QDate(2026, 12, 28), QTime(12, 58, 58)));
     QVERIFY2(clock->fontMetrics().horizontalAdvance(widest) <= clock->width(), qPrintable(widest));
     QVERIFY(clock->fontMetrics().height() <= clock->height());
     const auto* slot = child<QLabel>(w, "lblcl1");
@@ -402,9 +403,8 @@ void MainWindowTest::clockRunsFromTheStart() {
     const QDateTime after = QDateTime::currentDateTime();
     const auto* clock = child<QLabel>(w, "lblrq");
     const QString first = clock->text();
-    QVERIFY2(first == velmora::ui::clockText(QLocale(), before) ||
-                 first == velmora::ui::clockText(QLocale(), after),
-             qPrintable(first));
+    const auto form = velmora::ui::ClockForm::of(QLocale());
+    QVERIFY2(first == form.text(before) || first == form.text(after), qPrintable(first));
     // Each tick of the one-second timer writes the time again, also while the window
     // is hidden. (How soon the tick comes is the event loop's business: under a
     // loaded test run it can be late, so the wait is generous.)
