@@ -2,6 +2,7 @@
 
 #include "answers/rule_fingerprint.h"
 #include "qtext/core_text.h"
+#include "recommend/notices.h"
 #include "recommend/processes.h"
 
 #include <QJsonArray>
@@ -18,27 +19,48 @@ void append(QByteArray& out, std::string_view text) {
     out.append(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-using Record = std::array<std::string_view, 8>;
-
-constexpr Record kHeader{"line",    "process", "material1", "material2",
-                         "outcome", "text1",   "text2",     "text3"};
-
-// line, process, material 1, material 2, outcome, text 1, text 2, text 3; the line
-// number's digits are kept in `number`.
-Record fields(const AnswerRow& row, std::string& number) {
-    number = std::to_string(row.line);
-    Record f{number, processName(row.answer.process).key, row.material1, row.material2,
-             outcomeName(row.answer.outcome)};
-    if (const auto* texts = std::get_if<Recommendation>(&row.answer.outcome)) {
-        f[5] = (*texts)[0];
-        f[6] = (*texts)[1];
-        f[7] = (*texts)[2];
-    }
-    return f;
+QString toQString(const std::string& text) {
+    return velmora::toQString(std::string_view(text));
 }
 
-std::span<const std::string_view> columns(const Record& record, LineColumn lines) {
-    return std::span(record).subspan(lines == LineColumn::With ? 0 : 1);
+using Record = std::vector<std::string_view>;
+
+constexpr std::array<std::string_view, 7> kHeader{"process", "material1", "material2", "outcome",
+                                                  "text1",   "text2",     "text3"};
+
+// A record of the answer's own columns after the list's: line number (kept in
+// `number`) and carried cells, where the rows come from a list.
+Record listPart(const AnswerRow& row, const ListColumns* list, std::string& number) {
+    Record r;
+    if (list != nullptr) {
+        number = std::to_string(row.line);
+        r.push_back(number);
+        for (std::size_t i = 0; i < list->headings.size(); ++i) {
+            r.push_back(i < row.carried.size() ? std::string_view(row.carried[i]) : "");
+        }
+    }
+    return r;
+}
+
+Record header(const ListColumns* list) {
+    Record r;
+    if (list != nullptr) {
+        r.push_back("line");
+        r.insert(r.end(), list->headings.begin(), list->headings.end());
+    }
+    r.insert(r.end(), kHeader.begin(), kHeader.end());
+    return r;
+}
+
+Record fields(const AnswerRow& row, const ListColumns* list, std::string& number) {
+    Record r = listPart(row, list, number);
+    r.insert(r.end(), {processName(row.answer.process).key, row.material1, row.material2,
+                       outcomeName(row.answer.outcome)});
+    const auto* texts = std::get_if<Recommendation>(&row.answer.outcome);
+    for (std::size_t i = 0; i < 3; ++i) {
+        r.push_back(texts != nullptr ? (*texts)[i] : std::string_view{});
+    }
+    return r;
 }
 
 void appendCsvField(QByteArray& out, std::string_view field) {
@@ -56,7 +78,7 @@ void appendCsvField(QByteArray& out, std::string_view field) {
     out.append('"');
 }
 
-void appendCsvRecord(QByteArray& out, std::span<const std::string_view> record) {
+void appendCsvRecord(QByteArray& out, const Record& record) {
     for (std::size_t i = 0; i < record.size(); ++i) {
         if (i > 0) {
             out.append(',');
@@ -66,8 +88,7 @@ void appendCsvRecord(QByteArray& out, std::span<const std::string_view> record) 
     out.append("\r\n");
 }
 
-bool appendTsvRecord(QByteArray& out, std::span<const std::string_view> record,
-                     std::string* problem) {
+bool appendTsvRecord(QByteArray& out, const Record& record, std::string* problem) {
     for (std::size_t i = 0; i < record.size(); ++i) {
         if (record[i].find_first_of("\t\r\n") != std::string_view::npos) {
             if (problem != nullptr) {
@@ -82,6 +103,124 @@ bool appendTsvRecord(QByteArray& out, std::span<const std::string_view> record,
     }
     out.append('\n');
     return true;
+}
+
+// The byte-order mark tells Excel the file is UTF-8; without it, Chinese Windows opens
+// it as GBK.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+QByteArray csvOf(const std::vector<Record>& records) {
+    QByteArray out;
+    append(out, kByteOrderMark);
+    for (const Record& record : records) {
+        appendCsvRecord(out, record);
+    }
+    return out;
+}
+
+QByteArray tsvOf(const std::vector<Record>& records, std::string* problem) {
+    QByteArray out;
+    for (const Record& record : records) {
+        if (!appendTsvRecord(out, record, problem)) {
+            return {};
+        }
+    }
+    return out;
+}
+
+QJsonObject answerObject(const AnswerRow& row) {
+    QJsonArray texts;
+    if (const auto* recommendation = std::get_if<Recommendation>(&row.answer.outcome)) {
+        for (std::string_view text : *recommendation) {
+            texts.append(velmora::toQString(text));
+        }
+    }
+    return {{"process", velmora::toQString(processName(row.answer.process).key)},
+            {"outcome", velmora::toQString(outcomeName(row.answer.outcome))},
+            {"texts", texts}};
+}
+
+// The joint's own keys: its materials, and, from a list, its line and other cells.
+void addJoint(QJsonObject& object, const AnswerRow& row, const ListColumns* list) {
+    QJsonArray materials;
+    for (std::string_view m : {row.material1, row.material2}) {
+        if (!m.empty()) {
+            materials.append(velmora::toQString(m));
+        }
+    }
+    object.insert("materials", materials);
+    if (list == nullptr) {
+        return;
+    }
+    object.insert("line", row.line);
+    QJsonArray carried;
+    for (std::size_t i = 0; i < list->headings.size(); ++i) {
+        carried.append(
+            QJsonObject{{"column", toQString(list->headings[i])},
+                        {"text", i < row.carried.size() ? toQString(row.carried[i]) : QString()}});
+    }
+    object.insert("carried", carried);
+}
+
+// A field's content: the text after its label, or the whole text where it carries
+// another label than the column's (a few SAW answers), so that nothing is put under
+// a heading it does not belong to.
+std::string_view content(std::string_view text, std::string_view label) {
+    if (text.starts_with(label) && text.substr(label.size()).starts_with(kFieldSeparator)) {
+        return text.substr(label.size() + kFieldSeparator.size());
+    }
+    return text;
+}
+
+// The records of a row per joint, header first; the headings are kept in `kept`.
+std::vector<Record> jointRecords(std::span<const AnswerRow> rows,
+                                 std::span<const Process> processes, const ListColumns& list,
+                                 std::vector<std::string>& kept) {
+    Record head(list.headings.begin(), list.headings.end());
+    head.insert(head.end(), {"材料1", "材料2"});
+    kept.clear();
+    kept.reserve(processes.size() * 3);
+    for (Process process : processes) {
+        for (std::string_view field : processName(process).fields) {
+            kept.push_back(std::string(processName(process).caption) + " " + std::string(field));
+            head.push_back(kept.back());
+        }
+    }
+    std::vector<Record> records{head};
+    for (std::size_t at = 0; !processes.empty() && at + processes.size() <= rows.size();
+         at += processes.size()) {
+        const AnswerRow& joint = rows[at];
+        Record r;
+        for (std::size_t i = 0; i < list.headings.size(); ++i) {
+            r.push_back(i < joint.carried.size() ? std::string_view(joint.carried[i]) : "");
+        }
+        r.insert(r.end(), {joint.material1, joint.material2});
+        for (std::size_t p = 0; p < processes.size(); ++p) {
+            const ProcessAnswer& answer = rows[at + p].answer;
+            if (const auto* texts = std::get_if<Recommendation>(&answer.outcome)) {
+                for (std::size_t i = 0; i < 3; ++i) {
+                    r.push_back(content((*texts)[i], processName(answer.process).fields[i]));
+                }
+            } else {
+                r.insert(r.end(),
+                         {std::holds_alternative<NotFound>(answer.outcome) ? kNoConsumableText
+                                                                           : kNoEntryNotice.text,
+                          "", ""});
+            }
+        }
+        records.push_back(std::move(r));
+    }
+    return records;
+}
+
+std::vector<Record> rowRecords(std::span<const AnswerRow> rows, const ListColumns* list,
+                               std::vector<std::string>& numbers) {
+    std::vector<Record> records{header(list)};
+    numbers.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        records.push_back(fields(rows[i], list, numbers[i]));
+    }
+    return records;
 }
 
 } // namespace
@@ -107,59 +246,57 @@ QByteArray asText(std::span<const AnswerRow> rows) {
     return out;
 }
 
-QByteArray asJson(std::span<const AnswerRow> rows, LineColumn lines) {
+QByteArray asJson(std::span<const AnswerRow> rows, const ListColumns* list) {
     const QString rules = ruleFingerprint();
     QJsonArray array;
     for (const AnswerRow& row : rows) {
-        QJsonArray materials;
-        for (std::string_view m : {row.material1, row.material2}) {
-            if (!m.empty()) {
-                materials.append(toQString(m));
-            }
-        }
-        QJsonArray texts;
-        if (const auto* recommendation = std::get_if<Recommendation>(&row.answer.outcome)) {
-            for (std::string_view text : *recommendation) {
-                texts.append(toQString(text));
-            }
-        }
-        QJsonObject object{{"process", toQString(processName(row.answer.process).key)},
-                           {"materials", materials},
-                           {"outcome", toQString(outcomeName(row.answer.outcome))},
-                           {"texts", texts},
-                           {"rules", rules}};
-        if (lines == LineColumn::With) {
-            object.insert("line", row.line);
-        }
+        QJsonObject object = answerObject(row);
+        addJoint(object, row, list);
+        object.insert("rules", rules);
         array.append(object);
     }
     return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }
 
-QByteArray asCsv(std::span<const AnswerRow> rows, LineColumn lines) {
-    // The byte-order mark tells Excel the file is UTF-8; without it, Chinese Windows
-    // opens it as GBK.
-    QByteArray out("\xEF\xBB\xBF");
-    appendCsvRecord(out, columns(kHeader, lines));
-    std::string number;
-    for (const AnswerRow& row : rows) {
-        const Record record = fields(row, number);
-        appendCsvRecord(out, columns(record, lines));
-    }
-    return out;
+QByteArray asCsv(std::span<const AnswerRow> rows, const ListColumns* list) {
+    std::vector<std::string> numbers;
+    return csvOf(rowRecords(rows, list, numbers));
 }
 
-QByteArray asTsv(std::span<const AnswerRow> rows, std::string* problem, LineColumn lines) {
-    QByteArray out;
-    appendTsvRecord(out, columns(kHeader, lines), problem);
-    std::string number;
-    for (const AnswerRow& row : rows) {
-        const Record record = fields(row, number);
-        if (!appendTsvRecord(out, columns(record, lines), problem)) {
-            return {};
+QByteArray asTsv(std::span<const AnswerRow> rows, std::string* problem, const ListColumns* list) {
+    std::vector<std::string> numbers;
+    return tsvOf(rowRecords(rows, list, numbers), problem);
+}
+
+QByteArray jointsAsCsv(std::span<const AnswerRow> rows, std::span<const Process> processes,
+                       const ListColumns& list) {
+    std::vector<std::string> headings;
+    return csvOf(jointRecords(rows, processes, list, headings));
+}
+
+QByteArray jointsAsTsv(std::span<const AnswerRow> rows, std::span<const Process> processes,
+                       const ListColumns& list, std::string* problem) {
+    std::vector<std::string> headings;
+    return tsvOf(jointRecords(rows, processes, list, headings), problem);
+}
+
+QByteArray jointsAsJson(std::span<const AnswerRow> rows, std::span<const Process> processes,
+                        const ListColumns& list) {
+    const QString rules = ruleFingerprint();
+    QJsonArray array;
+    for (std::size_t at = 0; !processes.empty() && at + processes.size() <= rows.size();
+         at += processes.size()) {
+        QJsonObject object;
+        addJoint(object, rows[at], &list);
+        QJsonArray answers;
+        for (std::size_t p = 0; p < processes.size(); ++p) {
+            answers.append(answerObject(rows[at + p]));
         }
+        object.insert("answers", answers);
+        object.insert("rules", rules);
+        array.append(object);
     }
-    return out;
+    return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }
 
 } // namespace velmora::answers

@@ -6,6 +6,8 @@
 #include "recommend/recommend.h"
 
 #include <array>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,11 +18,14 @@ struct AnswerRow {
     std::string_view material2;
     ProcessAnswer answer{};
     int line = 0; // the line of a joint list the joint stands on; 0: from no list
+    std::span<const std::string> carried{}; // that line's other cells, UTF-8
 };
 
-// What the four processes answer for the joint, in button order.
+// What the four processes answer for the joint, in button order. A material joined to
+// itself is answered as that material alone, and shown in both columns.
 std::array<AnswerRow, kProcessCount> rowsFor(std::string_view material1, std::string_view material2,
-                                             int line = 0);
+                                             int line = 0,
+                                             std::span<const std::string> carried = {});
 
 // "answer", "not_found" or "no_entry".
 std::string_view outcomeName(const Outcome& outcome);

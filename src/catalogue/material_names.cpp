@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace velmora {
@@ -49,6 +51,16 @@ constexpr std::string_view withoutUnsPrefix(std::string_view grade) noexcept {
     return grade.starts_with(kUns) ? grade.substr(kUns.size()) : std::string_view{};
 }
 
+// A designation without its brackets: "0Cr18Ni9" of "0Cr18Ni9(304)", "Q235-A" of
+// "Q235-A(F)". Empty where there are none: "16MnR" has no shorter name.
+constexpr std::string_view withoutBrackets(std::string_view designation) noexcept {
+    const std::size_t open = designation.find('(');
+    if (open == std::string_view::npos || open == 0 || designation.back() != ')') {
+        return {};
+    }
+    return designation.substr(0, open);
+}
+
 // The brackets hold either a grade of another standard (316L, Q345, 420J1, UNS N08367)
 // or a note on the designation: F rimmed steel, 管 tube, G and R boiler and pressure
 // vessel, - none. Every grade holds a digit and no note does, so "f" or "管" alone
@@ -64,6 +76,36 @@ bool namesGrade(const Material& m, std::string_view typed) {
     }
     const std::string_view number = withoutUnsPrefix(grade);
     return sameIgnoringCase(grade, typed) || (!number.empty() && sameIgnoringCase(number, typed));
+}
+
+// A shorter name of the material, written as the catalogue writes it: the grade in
+// its brackets or the designation without them. Nothing else: "Q345R" or "S30408"
+// may well mean the same steel, but an alias the catalogue does not print is a guess,
+// and a wrong guess is a wrong consumable.
+bool namesShortly(const Material& m, std::string_view typed) {
+    const std::string_view bare = withoutBrackets(m.designation);
+    return namesGrade(m, typed) || (!bare.empty() && sameIgnoringCase(bare, typed));
+}
+
+// Spaces around a name are never part of it; after folding, the ideographic space is
+// one too. A no-break space (C2 A0) comes from spreadsheets.
+std::string_view trimmed(std::string_view text) noexcept {
+    const auto isSpace = [](std::string_view t, std::size_t at) {
+        return t[at] == ' ' || t[at] == '\t';
+    };
+    for (;;) {
+        if (!text.empty() && isSpace(text, 0)) {
+            text.remove_prefix(1);
+        } else if (text.starts_with("\xC2\xA0")) {
+            text.remove_prefix(2);
+        } else if (!text.empty() && isSpace(text, text.size() - 1)) {
+            text.remove_suffix(1);
+        } else if (text.ends_with("\xC2\xA0")) {
+            text.remove_suffix(2);
+        } else {
+            return text;
+        }
+    }
 }
 
 // A Chinese input method types Latin letters, digits, brackets and spaces in their
@@ -146,59 +188,9 @@ std::size_t editDistance(const std::vector<char32_t>& a, const std::vector<char3
     return row.back();
 }
 
-std::vector<const Material*> closest(std::string_view typed) {
-    // Past a few dozen characters nothing is close; the rest need not be read.
-    constexpr std::size_t kLongestUseful = 64;
-    const std::vector<char32_t> name = characters(typed, kLongestUseful);
-    std::vector<std::pair<std::size_t, const Material*>> ranked;
-    for (const Material& m : kMaterials) {
-        std::size_t d = editDistance(name, characters(m.designation, kLongestUseful));
-        if (const std::string_view grade = bracketed(m.designation); !grade.empty()) {
-            d = std::min(d, editDistance(name, characters(grade, kLongestUseful)));
-        }
-        ranked.emplace_back(d, &m);
-    }
-    // Ties keep catalogue order.
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto& x, const auto& y) { return x.first < y.first; });
-    std::vector<const Material*> nearest;
-    for (std::size_t i = 0; i < 3; ++i) {
-        nearest.push_back(ranked[i].second);
-    }
-    return nearest;
-}
-
-} // namespace
-
-NameLookup lookUpMaterialName(std::string_view typedText) {
-    const std::string folded = foldFullWidth(typedText);
-    const std::string_view typed = folded;
-    if (const Material* exact = findMaterial(typed)) {
-        return {exact, {}};
-    }
-    for (const Material& m : kMaterials) {
-        if (sameIgnoringCase(m.designation, typed)) {
-            return {&m, {}};
-        }
-    }
-    std::vector<const Material*> byGrade;
-    for (const Material& m : kMaterials) {
-        if (namesGrade(m, typed)) {
-            byGrade.push_back(&m);
-        }
-    }
-    if (byGrade.size() == 1) {
-        return {byGrade.front(), {}};
-    }
-    if (!byGrade.empty()) {
-        return {nullptr, std::move(byGrade), true};
-    }
-    return {nullptr, closest(typed)};
-}
-
-bool nameStartsWith(const Material& m, std::string_view typedText) {
-    const std::string folded = foldFullWidth(typedText);
-    const std::string_view typed = folded;
+// Whether the designation, or the grade in its brackets with or without its "UNS ",
+// starts with `typed` (already folded).
+bool startsWithFolded(const Material& m, std::string_view typed) {
     if (startsIgnoringCase(m.designation, typed)) {
         return true;
     }
@@ -209,6 +201,101 @@ bool nameStartsWith(const Material& m, std::string_view typedText) {
     const std::string_view number = withoutUnsPrefix(grade);
     return startsIgnoringCase(grade, typed) ||
            (!number.empty() && startsIgnoringCase(number, typed));
+}
+
+// A name the typed text begins, or a shorter name it spells out: what someone meant
+// who stopped typing early. Offered before anything merely close.
+bool startsAName(const Material& m, std::string_view typed) {
+    return !typed.empty() && (startsWithFolded(m, typed) || namesShortly(m, typed));
+}
+
+// The letters, digits and other characters of a name without its ASCII signs and
+// spaces: "q235bc" of "Q235-B,C", as someone writes it in a hurry.
+std::vector<char32_t> skeleton(std::vector<char32_t> name) {
+    std::erase_if(name, [](char32_t c) {
+        return c < 0x80 && !(c >= '0' && c <= '9') && !(c >= 'a' && c <= 'z');
+    });
+    return name;
+}
+
+std::vector<const Material*> closest(std::string_view typed) {
+    // Past a few dozen characters nothing is close; the rest need not be read.
+    constexpr std::size_t kLongestUseful = 64;
+    const std::vector<char32_t> name = characters(typed, kLongestUseful);
+    const std::vector<char32_t> bones = skeleton(name);
+    struct Rank {
+        bool merelyClose;
+        std::size_t distance;
+        std::size_t signsApart; // the distance without signs and spaces: breaks ties
+        const Material* material;
+        auto key() const { return std::tuple(merelyClose, distance, signsApart); }
+    };
+    std::vector<Rank> ranked;
+    for (const Material& m : kMaterials) {
+        Rank rank{!startsAName(m, typed), SIZE_MAX, SIZE_MAX, &m};
+        for (std::string_view text :
+             {m.designation, bracketed(m.designation), withoutBrackets(m.designation)}) {
+            if (!text.empty()) {
+                const std::vector<char32_t> other = characters(text, kLongestUseful);
+                rank.distance = std::min(rank.distance, editDistance(name, other));
+                rank.signsApart = std::min(rank.signsApart, editDistance(bones, skeleton(other)));
+            }
+        }
+        ranked.push_back(rank);
+    }
+    // Ties keep catalogue order.
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const Rank& x, const Rank& y) { return x.key() < y.key(); });
+    std::vector<const Material*> nearest;
+    for (std::size_t i = 0; i < 3; ++i) {
+        nearest.push_back(ranked[i].material);
+    }
+    return nearest;
+}
+
+// The materials the name fits: its designation alone, or every material it is a
+// shorter name of.
+std::vector<const Material*> materialsNamed(std::string_view typed) {
+    if (const Material* exact = findMaterial(typed)) {
+        return {exact};
+    }
+    for (const Material& m : kMaterials) {
+        if (sameIgnoringCase(m.designation, typed)) {
+            return {&m};
+        }
+    }
+    std::vector<const Material*> named;
+    for (const Material& m : kMaterials) {
+        if (namesShortly(m, typed)) {
+            named.push_back(&m);
+        }
+    }
+    return named;
+}
+
+} // namespace
+
+NameLookup lookUpMaterialName(std::string_view typedText) {
+    const std::string folded = foldFullWidth(typedText);
+    const std::string_view typed = trimmed(folded);
+    std::vector<const Material*> named = materialsNamed(typed);
+    if (named.size() == 1) {
+        return {named.front(), {}};
+    }
+    if (!named.empty()) {
+        return {nullptr, std::move(named), true};
+    }
+    return {nullptr, closest(typed)};
+}
+
+const Material* materialNamed(std::string_view typedText) {
+    const std::string folded = foldFullWidth(typedText);
+    const std::vector<const Material*> named = materialsNamed(trimmed(folded));
+    return named.size() == 1 ? named.front() : nullptr;
+}
+
+bool nameStartsWith(const Material& m, std::string_view typedText) {
+    return startsWithFolded(m, foldFullWidth(typedText));
 }
 
 } // namespace velmora

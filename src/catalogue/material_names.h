@@ -1,10 +1,11 @@
 #pragma once
 
-// Material names as people type them on a command line: the designation itself, the
-// designation in any letter case, or the grade in its brackets ("316L",
-// "UNS N08367" or just "N08367") where that grade belongs to one material only.
-// Full-width forms, as a Chinese input method types them ("３１６Ｌ"), count as their
-// ASCII letters, digits, signs and spaces.
+// Material names as people write them: the designation itself, the designation in any
+// letter case, the grade in its brackets ("316L", "UNS N08367" or just "N08367") or
+// the designation without its brackets ("0Cr18Ni9", "16Mn", "C-276") where that
+// shorter name belongs to one material only. Full-width forms, as a Chinese input
+// method types them ("３１６Ｌ"), count as their ASCII letters, digits, signs and
+// spaces, and spaces around a name do not count.
 
 #include "catalogue/catalogue.h"
 
@@ -17,7 +18,8 @@ struct NameLookup {
     // The material meant, or null when the name fits none or several.
     const Material* material = nullptr;
     // With no material: the materials the name fits (several), or, when it fits
-    // none, the closest designations, nearest first, at most three.
+    // none, the closest designations, at most three: first those with a name that
+    // starts with what was typed, then the nearest, each kind nearest first.
     std::vector<const Material*> candidates;
     bool ambiguous = false; // the name fits every candidate
 };
@@ -25,6 +27,10 @@ struct NameLookup {
 // Works on any bytes, valid UTF-8 or not, of any length. Letter case is ignored for
 // ASCII letters only.
 NameLookup lookUpMaterialName(std::string_view typed);
+
+// The material the name means, as lookUpMaterialName finds it; null when it fits none
+// or several. Cheap: no closest names are worked out.
+const Material* materialNamed(std::string_view typed);
 
 // Whether a name of the material starts with `typed`: its designation or, where its
 // brackets hold a grade, the grade with or without its "UNS ". Letter case and

@@ -55,8 +55,7 @@ const Material* TypeAhead::type(std::string_view text, std::chrono::milliseconds
             std::string_view(typed_).substr(typed_.size() - lastCharacterLength(typed_));
         return search(one, current, true);
     }
-    // A search text that grows still fits the material it found last, so it stays.
-    return search(typed_, current, false);
+    return find(typed_, current);
 }
 
 const Material* TypeAhead::erase(std::chrono::milliseconds when, const Material* current) {
@@ -65,7 +64,18 @@ const Material* TypeAhead::erase(std::chrono::milliseconds when, const Material*
         return nullptr;
     }
     typed_.resize(typed_.size() - lastCharacterLength(typed_));
-    return typed_.empty() ? nullptr : search(typed_, current, false);
+    return typed_.empty() ? nullptr : find(typed_, current);
+}
+
+// A whole name means its material wherever the focus is ("316" is 0Cr17Ni12Mo2(316),
+// not 00Cr17Ni14Mo2(316L) that follows it), as it does on the command line. Else the
+// first name that starts so; a search text that grows still fits the material it
+// found last, so it stays.
+const Material* TypeAhead::find(std::string_view text, const Material* current) const {
+    if (const Material* named = materialNamed(text)) {
+        return named;
+    }
+    return search(text, current, false);
 }
 
 const Material* TypeAhead::search(std::string_view text, const Material* current,

@@ -3,7 +3,8 @@
 // Finding a material by typing the start of its name, as a list's keyboard search
 // does. Keys typed less than a pause apart make one search text; after a pause the
 // next key starts a new one. The search runs from the material that has focus, in
-// the order the caller gives (the windows' Tab order), and wraps round. The same
+// the order the caller gives (the windows' Tab order), and wraps round; a whole name
+// ("316", "0Cr18Ni9") goes to its material wherever the search starts. The same
 // letter typed again moves on to the next material that starts with it.
 
 #include "catalogue/catalogue.h"
@@ -37,6 +38,7 @@ public:
 
 private:
     void forgetAfterPause(std::chrono::milliseconds when);
+    const Material* find(std::string_view text, const Material* current) const;
     const Material* search(std::string_view text, const Material* current, bool after) const;
 
     std::span<const Material* const> order_;

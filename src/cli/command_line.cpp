@@ -93,6 +93,19 @@ void CommandLine::takeOutput(const QString& description) {
     m_taken.push_back(&m_output);
 }
 
+void CommandLine::takeColumns(const QString& description) {
+    m_columns.setDescription(description);
+    m_parser.addOption(m_columns);
+    m_taken.push_back(&m_columns);
+}
+
+void CommandLine::takeLayouts(const QStringList& layouts, const QString& description) {
+    m_layout.setValueName(layouts.join(QLatin1Char('|')));
+    m_layout.setDescription(description);
+    m_parser.addOption(m_layout);
+    m_taken.push_back(&m_layout);
+}
+
 void CommandLine::takeArguments(const QString& name, const QString& description,
                                 const QString& syntax) {
     m_parser.addPositionalArgument(name, description, syntax);
@@ -136,6 +149,14 @@ QString CommandLine::format() const {
     }
     misuse(QStringLiteral("未知的输出格式：%1").arg(format));
     return {};
+}
+
+QString CommandLine::columns() const {
+    return takes(m_columns) ? m_parser.value(m_columns) : QString();
+}
+
+QString CommandLine::layout() const {
+    return takes(m_layout) ? m_parser.value(m_layout).toLower() : QString();
 }
 
 bool CommandLine::processGiven() const {

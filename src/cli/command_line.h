@@ -37,6 +37,9 @@ public:
     void takeProcess(const QString& description);
     void takeFormats(const QStringList& formats); // the first is the default
     void takeOutput(const QString& description);
+    // --columns and --layout, of a joint list.
+    void takeColumns(const QString& description);
+    void takeLayouts(const QStringList& layouts, const QString& description);
     void takeArguments(const QString& name, const QString& description, const QString& syntax);
 
     // The second step; false after a misuse has been said (status kMisuse), or after
@@ -52,6 +55,9 @@ public:
     QString format() const;
     bool processGiven() const;
     std::vector<Process> processes() const;
+    // --columns as given, empty when not; --layout in lower case, empty when not given.
+    QString columns() const;
+    QString layout() const;
 
     // Says `reason` (if any) and the command's usage line; kMisuse.
     int misuse(const QString& reason = {}) const;
@@ -74,6 +80,8 @@ private:
     QCommandLineOption m_process{{"p", "process"}, QString(), QStringLiteral("smaw|mag|gtaw|saw")};
     QCommandLineOption m_format{{"f", "format"}, QString(), QString()};
     QCommandLineOption m_output{{"o", "output"}, QString(), QStringLiteral("file")};
+    QCommandLineOption m_columns{{"c", "columns"}, QString(), QStringLiteral("columns")};
+    QCommandLineOption m_layout{{"l", "layout"}, QString(), QString()};
     QStringList m_formats;
     std::vector<const QCommandLineOption*> m_taken;
 };

@@ -37,9 +37,6 @@ std::variant<Joint, QString> jointNamed(const QStringList& names) {
         }
         found[static_cast<std::size_t>(i)] = lookup.material;
     }
-    if (found[0] == found[1]) {
-        return QStringLiteral("两种材料不能相同");
-    }
     return Joint{found[0]->designation,
                  found[1] != nullptr ? found[1]->designation : std::string_view{}};
 }

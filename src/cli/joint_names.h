@@ -13,12 +13,14 @@
 namespace velmora::cli {
 
 struct Joint {
-    std::string_view material1; // designations; the second empty for one material
+    // Designations; the second empty for one material, the same as the first for a
+    // material joined to itself.
+    std::string_view material1;
     std::string_view material2;
 };
 
-// The joint the names mean, or, in a line of its own, why they mean none: a name that
-// fits no material or several, more than two names, the same material twice.
+// The joint the names mean, or, in a line of its own, why they mean none: no name, a
+// name that fits no material or several, more than two names.
 std::variant<Joint, QString> jointNamed(const QStringList& names);
 
 } // namespace velmora::cli

@@ -1,7 +1,8 @@
 #pragma once
 
 // The four welding processes in the order of the results window's buttons, with the
-// name a command line uses and the caption people read.
+// name a command line uses, the caption people read and what each of the three
+// answer texts holds.
 
 #include "recommend/recommend.h"
 
@@ -15,14 +16,21 @@ struct ProcessName {
     Process process;
     std::string_view key;     // "smaw"
     std::string_view caption; // "焊条电弧焊(SMAW)"; the parentheses are ASCII
+    // The label each answer text begins with, before its full-width colon: a column's
+    // heading where answers are laid out in a table. (A few SAW answers label their
+    // first two texts otherwise; those keep their own label in such a column.)
+    std::array<std::string_view, 3> fields;
 };
 
 inline constexpr std::array<ProcessName, kProcessCount> kProcessNames{{
-    {Process::Smaw, "smaw", "焊条电弧焊(SMAW)"},
-    {Process::Mag, "mag", "气体保护焊(MAG)"},
-    {Process::Gtaw, "gtaw", "手工氩弧焊(GTAW)"},
-    {Process::Saw, "saw", "埋弧焊(SAW)"},
+    {Process::Smaw, "smaw", "焊条电弧焊(SMAW)", {"焊条型号", "焊条牌号", "保护气体"}},
+    {Process::Mag, "mag", "气体保护焊(MAG)", {"焊丝型号", "焊丝牌号", "保护气体"}},
+    {Process::Gtaw, "gtaw", "手工氩弧焊(GTAW)", {"焊丝型号", "焊丝牌号", "保护气体"}},
+    {Process::Saw, "saw", "埋弧焊(SAW)", {"焊丝牌号", "焊剂牌号", "保护气体"}},
 }};
+
+// Between a field's label and its content in every answer text.
+inline constexpr std::string_view kFieldSeparator = "：";
 
 // Said in place of the three texts where a process has no rule for the materials.
 inline constexpr std::string_view kNoConsumableText = "未查询到合适的焊材";

@@ -274,8 +274,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (const auto found = typeToFind_.press(*event, focusedMaterial())) {
-        // Focus moves as it does for Tab, which a screen reader hears.
+        // Focus moves as it does for Tab, which a screen reader hears, and the box
+        // draws its focus frame as after Tab, even when a click moved the focus last.
         if (*found != nullptr) {
+            setAttribute(Qt::WA_KeyboardFocusChange);
             boxOf(**found)->setFocus(Qt::OtherFocusReason);
         }
         typeToFind_.showTyped(focusWidget() != nullptr ? focusWidget() : this);

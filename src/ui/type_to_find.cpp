@@ -1,5 +1,7 @@
 #include "ui/type_to_find.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QToolTip>
 #include <QWidget>
@@ -27,9 +29,22 @@ std::optional<const Material*> TypeToFind::press(const QKeyEvent& key, const Mat
     return search_.type(text.toStdString(), now, current);
 }
 
+QFont TypeToFind::typedTextFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamilies({font.family(), QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Consolas"),
+                      QStringLiteral("Courier New"), QStringLiteral("monospace")});
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+// In the Song face "l" and "1" look alike, and "316l" would read "3161": the typed
+// text shows in a fixed-pitch face, which tells them apart.
 void TypeToFind::showTyped(QWidget* at) const {
-    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())),
-                       QString::fromStdString(search_.typed()), at, QRect(),
+    const QString typed = QString::fromStdString(search_.typed());
+    const QString html =
+        QStringLiteral("<span style=\"font-family:'%1'; white-space:pre\">%2</span>")
+            .arg(QFontInfo(typedTextFont()).family(), typed.toHtmlEscaped());
+    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), html, at, QRect(),
                        static_cast<int>(TypeAhead::kPause.count()) * 3 / 2);
 }
 

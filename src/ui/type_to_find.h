@@ -3,6 +3,7 @@
 #include "catalogue/type_ahead.h"
 
 #include <QElapsedTimer>
+#include <QFont>
 
 #include <optional>
 #include <span>
@@ -23,8 +24,10 @@ public:
     // Nothing when `key` is not one for the search; else the material to move to, null
     // when none starts with what has been typed. `current` is the material with focus.
     std::optional<const Material*> press(const QKeyEvent& key, const Material* current);
-    // What has been typed, for a moment below `at`.
+    // What has been typed, for a moment below `at`, in typedTextFont().
     void showTyped(QWidget* at) const;
+    // A face in which "l" and "1", "O" and "0" differ.
+    static QFont typedTextFont();
 
 private:
     TypeAhead search_;

@@ -1,3 +1,4 @@
+#include "catalogue/catalogue.h"
 #include "catalogue/material_names.h"
 #include "text_support.h"
 
@@ -20,7 +21,8 @@ void MaterialNamesTest::lookUp_data() {
     QTest::addColumn<QByteArray>("typed"); // bytes, so that invalid UTF-8 can be given
     QTest::addColumn<QString>("found");    // empty: none
     QTest::addColumn<bool>("ambiguous");
-    QTest::addColumn<QStringList>("candidates"); // empty: any three, nearest first
+    // The first candidates, in order; empty: any three.
+    QTest::addColumn<QStringList>("candidates");
 
     const QStringList none;
     QTest::newRow("designation") << QByteArray("16MnR") << "16MnR" << false << none;
@@ -49,6 +51,32 @@ void MaterialNamesTest::lookUp_data() {
     QTest::newRow("note - of six materials")
         << QByteArray("-") << "" << false
         << QStringList{"0Cr18Ni12Mo2Ti(-)", "0Cr18Ni12TiV(-)", "1Cr23Ni13(-)"};
+    // As people write designations, without the brackets: only where one material
+    // has the shorter name.
+    for (const char* bare : {"0Cr18Ni9", "16Mn", "904L", "Inconel625", "c-276", "AL-6XN",
+                             "1Cr23Ni13", "12Cr1MoV", "Q235-A"}) {
+        const QString name = QString::fromUtf8(bare);
+        QString meant;
+        for (const Material& m : kMaterials) {
+            if (toQString(m.designation).startsWith(name + '(', Qt::CaseInsensitive)) {
+                meant = toQString(m.designation);
+            }
+        }
+        QTest::addRow("without brackets: %s", bare) << name.toUtf8() << meant << false << none;
+    }
+    QTest::newRow("spaces around, ideographic too") << QByteArray(" \xE3\x80\x80"
+                                                                  "0Cr18Ni9(304) ")
+                                                    << "0Cr18Ni9(304)" << false << none;
+    QTest::newRow("no-break space after, as from a spreadsheet")
+        << QByteArray("316L\xC2\xA0") << "00Cr17Ni14Mo2(316L)" << false << none;
+    QTest::newRow("no alias the catalogue does not print")
+        << QByteArray("Q345R") << "" << false << QStringList{"16Mn(Q345)"};
+    QTest::newRow("a start of a name comes before anything close")
+        << QByteArray("incon") << "" << false << QStringList{"Inconel625(UNS N06625)"};
+    QTest::newRow("starts of names before closer texts")
+        << QByteArray("16m") << "" << false << QStringList{"16Mn(Q345)", "16MnR"};
+    QTest::newRow("misspelt in lower case")
+        << QByteArray("q235bc") << "" << false << QStringList{"Q235-B,C"};
     QTest::newRow("full-width grade")
         << QByteArray("３１６Ｌ") << "00Cr17Ni14Mo2(316L)" << false << none;
     QTest::newRow("full-width letters, hyphen and comma")
@@ -88,11 +116,12 @@ void MaterialNamesTest::lookUp() {
     for (const Material* m : lookup.candidates) {
         seen << toQString(m->designation);
     }
-    if (found.isEmpty() && candidates.isEmpty()) {
+    if (!found.isEmpty()) {
+        QCOMPARE(seen, QStringList());
+    } else if (!ambiguous) {
         QCOMPARE(seen.size(), 3);
-    } else {
-        QCOMPARE(seen, candidates);
     }
+    QCOMPARE(seen.mid(0, candidates.size()), candidates);
 }
 
 QTEST_GUILESS_MAIN(MaterialNamesTest)

@@ -59,6 +59,9 @@ void TypeAheadTest::findsByTyping_data() {
                                                 << "cC";
     QTest::newRow("pause starts afresh") << keys("3…1") << "12CrMo(G)"
                                          << "1";
+    QTest::newRow("a whole grade goes to its material from anywhere")
+        << keys("304l…304") << "0Cr18Ni9(304)"
+        << "304";
     QTest::newRow("backspace shortens") << keys("316⌫7") << "0Cr19Ni13Mo3(317)"
                                         << "317";
     QTest::newRow("backspace after a pause") << keys("3…⌫") << "35Mn"

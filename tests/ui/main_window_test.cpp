@@ -5,6 +5,7 @@
 #include "ui/clock_text.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
+#include "ui/window_font.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -13,6 +14,9 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolTip>
+
+#include <cmath>
+#include <limits>
 
 using velmora::ui::MainWindow;
 
@@ -42,6 +46,7 @@ private slots:
     void ticksWhileTheRefusalIsUp();
     void typingFindsAMaterial_data();
     void typingFindsAMaterial();
+    void typedTextTellsLFromOne();
 };
 
 // The fit tests run a second time with the Song face hidden from fontconfig; make sure
@@ -562,8 +567,65 @@ void MainWindowTest::typingFindsAMaterial() {
         QVERIFY(answerNotice());
     }
     QCOMPARE(w.focusWidget()->objectName(), focus);
+    // Where the focus went shows: the box draws its focus frame as after Tab.
+    if (focus != start) {
+        QVERIFY(w.testAttribute(Qt::WA_KeyboardFocusChange));
+    }
     QCOMPARE(QToolTip::isVisible(), !notice); // what has been typed, beside the focus
     QToolTip::hideText();
+}
+
+namespace {
+
+// The picture of what has been typed, after typing `keys` on a fresh window, with the
+// application's font the Song face as the program sets it.
+QImage typedTextShown(const QString& keys) {
+    const QFont before = QApplication::font();
+    QApplication::setFont(velmora::sheet::songFont(velmora::ui::kWindowFontPoints));
+    MainWindow w;
+    w.show();
+    QImage shown;
+    if (QTest::qWaitForWindowExposed(&w) && activate(&w)) {
+        child<QWidget>(w, "chk1")->setFocus();
+        for (const QChar key : keys) {
+            QTest::sendKeyEvent(QTest::Click, w.windowHandle(), Qt::Key_unknown, QString(key),
+                                Qt::NoModifier);
+        }
+        for (QWidget* tip : QApplication::topLevelWidgets()) {
+            if (tip->inherits("QTipLabel") && tip->isVisible()) {
+                shown = tip->grab().toImage();
+            }
+        }
+    }
+    QToolTip::hideText();
+    w.close();
+    QApplication::setFont(before);
+    return shown;
+}
+
+// How much ink lies elsewhere in one picture than in the other, in whole pixels.
+double inkApart(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return std::numeric_limits<double>::infinity();
+    }
+    double apart = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            apart += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) / 255.0;
+        }
+    }
+    return apart;
+}
+
+} // namespace
+
+// In the Song face "316l" and "3161" differ by about a pixel of ink, and read the same;
+// what has been typed must show the two plainly apart.
+void MainWindowTest::typedTextTellsLFromOne() {
+    const QImage letter = typedTextShown("316l");
+    const QImage digit = typedTextShown("3161");
+    QVERIFY(!letter.isNull() && !digit.isNull());
+    QVERIFY2(inkApart(letter, digit) >= 6, qPrintable(QString::number(inkApart(letter, digit))));
 }
 
 QTEST_MAIN(MainWindowTest)
