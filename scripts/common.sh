@@ -21,6 +21,12 @@ VELMORA_WINDOWS_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l1
     g++-mingw-w64-x86-64-posix mingw-w64 binutils-mingw-w64-x86-64 wine wine64 nsis icoutils
     zip unzip xvfb xauth x11-utils imagemagick fonts-arphic-uming locales)
 
+# ./scripts/test --web, ./scripts/run --web, ./scripts/package-web: Emscripten (with the
+# acorn it needs), and for the page's tests Chromium, its driver, Selenium for Debian's
+# python3, and pdfinfo/pdftotext to read the printed sheet back; zip for the package.
+VELMORA_WEB_PACKAGES=(emscripten node-acorn chromium chromium-driver python3-selenium
+    poppler-utils zip)
+
 velmora_install_missing() {
     local missing=()
     local pkg
@@ -47,6 +53,26 @@ velmora_build() {
     local dir=$1
     shift
     cmake -S "$VELMORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVELMORA_WERROR="${VELMORA_WERROR:-OFF}" "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# Node.js and npm, for the web page's tests: the machine's own where it has them,
+# else Debian's.
+velmora_install_node() {
+    command -v node >/dev/null && command -v npm >/dev/null && return 0
+    velmora_install_missing nodejs npm
+}
+
+# velmora_build_web BUILD_DIR [extra cmake arguments...]: the WebAssembly core and the
+# page, laid out in BUILD_DIR/site.
+velmora_build_web() {
+    local dir=$1
+    shift
+    # emcc runs under whatever node is first on PATH; one that is not Debian's does not
+    # look in Debian's folder for acorn.
+    export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+    emcmake cmake -S "$VELMORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
         -DVELMORA_WERROR="${VELMORA_WERROR:-OFF}" "$@" >/dev/null
     cmake --build "$dir" --parallel "$(nproc)"
 }

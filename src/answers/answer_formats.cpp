@@ -2,6 +2,7 @@
 
 #include "answers/rule_fingerprint.h"
 #include "qtext/core_text.h"
+#include "recommend/answer_table.h"
 #include "recommend/notices.h"
 #include "recommend/processes.h"
 
@@ -19,14 +20,7 @@ void append(QByteArray& out, std::string_view text) {
     out.append(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString toQString(const std::string& text) {
-    return velmora::toQString(std::string_view(text));
-}
-
 using Record = std::vector<std::string_view>;
-
-constexpr std::array<std::string_view, 7> kHeader{"process", "material1", "material2", "outcome",
-                                                  "text1",   "text2",     "text3"};
 
 // A record of the answer's own columns after the list's: line number (kept in
 // `number`) and carried cells, where the rows come from a list.
@@ -48,18 +42,14 @@ Record header(const ListColumns* list) {
         r.push_back("line");
         r.insert(r.end(), list->headings.begin(), list->headings.end());
     }
-    r.insert(r.end(), kHeader.begin(), kHeader.end());
+    r.insert(r.end(), kAnswerColumns.begin(), kAnswerColumns.end());
     return r;
 }
 
 Record fields(const AnswerRow& row, const ListColumns* list, std::string& number) {
     Record r = listPart(row, list, number);
-    r.insert(r.end(), {processName(row.answer.process).key, row.material1, row.material2,
-                       outcomeName(row.answer.outcome)});
-    const auto* texts = std::get_if<Recommendation>(&row.answer.outcome);
-    for (std::size_t i = 0; i < 3; ++i) {
-        r.push_back(texts != nullptr ? (*texts)[i] : std::string_view{});
-    }
+    const auto own = answerFields(row);
+    r.insert(r.end(), own.begin(), own.end());
     return r;
 }
 
@@ -88,23 +78,6 @@ void appendCsvRecord(QByteArray& out, const Record& record) {
     out.append("\r\n");
 }
 
-bool appendTsvRecord(QByteArray& out, const Record& record, std::string* problem) {
-    for (std::size_t i = 0; i < record.size(); ++i) {
-        if (record[i].find_first_of("\t\r\n") != std::string_view::npos) {
-            if (problem != nullptr) {
-                *problem = std::string(record[i]);
-            }
-            return false;
-        }
-        if (i > 0) {
-            out.append('\t');
-        }
-        append(out, record[i]);
-    }
-    out.append('\n');
-    return true;
-}
-
 // The byte-order mark tells Excel the file is UTF-8; without it, Chinese Windows opens
 // it as GBK.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -119,24 +92,24 @@ QByteArray csvOf(const std::vector<Record>& records) {
 }
 
 QByteArray tsvOf(const std::vector<Record>& records, std::string* problem) {
-    QByteArray out;
+    std::string out;
     for (const Record& record : records) {
         if (!appendTsvRecord(out, record, problem)) {
             return {};
         }
     }
-    return out;
+    return QByteArray::fromStdString(out);
 }
 
 QJsonObject answerObject(const AnswerRow& row) {
     QJsonArray texts;
     if (const auto* recommendation = std::get_if<Recommendation>(&row.answer.outcome)) {
         for (std::string_view text : *recommendation) {
-            texts.append(velmora::toQString(text));
+            texts.append(toQString(text));
         }
     }
-    return {{"process", velmora::toQString(processName(row.answer.process).key)},
-            {"outcome", velmora::toQString(outcomeName(row.answer.outcome))},
+    return {{"process", toQString(processName(row.answer.process).key)},
+            {"outcome", toQString(outcomeName(row.answer.outcome))},
             {"texts", texts}};
 }
 
@@ -145,7 +118,7 @@ void addJoint(QJsonObject& object, const AnswerRow& row, const ListColumns* list
     QJsonArray materials;
     for (std::string_view m : {row.material1, row.material2}) {
         if (!m.empty()) {
-            materials.append(velmora::toQString(m));
+            materials.append(toQString(m));
         }
     }
     object.insert("materials", materials);

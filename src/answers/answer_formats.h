@@ -4,7 +4,7 @@
 // joint and process; and, for a spreadsheet, a row per joint with every process's
 // answer beside it.
 
-#include "answers/answer_row.h"
+#include "recommend/answer_rows.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #include "answers/rule_fingerprint.h"
 
-#include "answers/answer_formats.h"
+#include "recommend/answer_table.h"
 
 #include <QCryptographicHash>
 
@@ -8,12 +8,13 @@ namespace velmora::answers {
 
 QString ruleFingerprint() {
     static const QString fingerprint = [] {
-        // A rule text with a tab or a line break would leave the TSV empty, and this
-        // the fingerprint of nothing; cli_test holds the TSV to the pinned answers.
-        std::string problem;
-        const QByteArray tsv = asTsv(everyAnswer(), &problem);
+        // A rule text with a tab or a line break would leave the text empty, and this
+        // the fingerprint of nothing; cli_test holds the text to the pinned answers.
         return QString::fromLatin1(
-            QCryptographicHash::hash(tsv, QCryptographicHash::Sha256).toHex().left(8));
+            QCryptographicHash::hash(QByteArray::fromStdString(ruleBaseText()),
+                                     QCryptographicHash::Sha256)
+                .toHex()
+                .left(8));
     }();
     return fingerprint;
 }

@@ -6,6 +6,7 @@
 #include "cli/joint_list.h"
 #include "cli/joint_names.h"
 #include "cli/materials_listing.h"
+#include "recommend/answer_table.h"
 #include "sheet/answer_sheet.h"
 
 #include <QDateTime>
@@ -71,8 +72,7 @@ int printTsv(const CommandLine& line, const QByteArray& tsv, const std::string& 
 }
 
 // Of a joint's four rows, those of the processes asked for.
-void appendRows(std::vector<answers::AnswerRow>& rows,
-                const std::array<answers::AnswerRow, kProcessCount>& every,
+void appendRows(std::vector<AnswerRow>& rows, const std::array<AnswerRow, kProcessCount>& every,
                 const std::vector<Process>& processes) {
     for (Process process : processes) {
         rows.push_back(every[static_cast<std::size_t>(process)]);
@@ -95,8 +95,8 @@ int answer(const CommandLine& line) {
     if (!joint) {
         return kMisuse;
     }
-    std::vector<answers::AnswerRow> rows;
-    appendRows(rows, answers::rowsFor(joint->material1, joint->material2), request->processes);
+    std::vector<AnswerRow> rows;
+    appendRows(rows, rowsFor(joint->material1, joint->material2), request->processes);
     // Only a question about one process can go unanswered.
     const bool unanswered =
         line.processGiven() && !std::holds_alternative<Recommendation>(rows[0].answer.outcome);
@@ -135,8 +135,7 @@ void setUpTable(CommandLine& line) {
 }
 
 // Rows as TSV, CSV or JSON, as `table` and `batch` write them.
-int printRows(const CommandLine& line, const QString& format,
-              std::span<const answers::AnswerRow> rows,
+int printRows(const CommandLine& line, const QString& format, std::span<const AnswerRow> rows,
               const answers::ListColumns* list = nullptr) {
     if (format == QLatin1String("csv")) {
         return line.print(answers::asCsv(rows, list));
@@ -154,7 +153,13 @@ int table(const CommandLine& line) {
     if (!format) {
         return kMisuse;
     }
-    return printRows(line, *format, answers::everyAnswer());
+    if (*format == QLatin1String("tsv")) {
+        // The rule base's own text, byte for byte what its fingerprint is made from.
+        std::string problem;
+        const std::string text = ruleBaseText(&problem);
+        return printTsv(line, QByteArray::fromStdString(text), problem);
+    }
+    return printRows(line, *format, everyAnswer());
 }
 
 void setUpBatch(CommandLine& line) {
@@ -247,17 +252,16 @@ int batch(const CommandLine& line) {
     const answers::ListColumns headed = listColumns(*list, joints);
     // The carried cells as the rows hold them, one vector per joint.
     std::vector<std::vector<std::string>> carried(list->joints.size());
-    std::vector<answers::AnswerRow> rows;
+    std::vector<AnswerRow> rows;
     rows.reserve(list->joints.size() * request->processes.size());
     for (std::size_t i = 0; i < list->joints.size(); ++i) {
         const JointList::Entry& entry = list->joints[i];
         for (const QString& cell : entry.carried) {
             carried[i].push_back(cell.toStdString());
         }
-        appendRows(
-            rows,
-            answers::rowsFor(entry.joint.material1, entry.joint.material2, entry.line, carried[i]),
-            request->processes);
+        appendRows(rows,
+                   rowsFor(entry.joint.material1, entry.joint.material2, entry.line, carried[i]),
+                   request->processes);
     }
     if (!joints) {
         return printRows(line, request->format, rows, &headed);

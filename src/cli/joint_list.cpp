@@ -301,7 +301,7 @@ JointList readJointList(const QString& text, const ColumnChoice& choice) {
             continue; // no joint on it: a row of empty cells, or a note alone
         }
         if (names.size() > 2) {
-            QString reason = QStringLiteral("最多两种材料，这一行读到 %1").arg(cellsRead(cells));
+            QString reason = QStringLiteral("最多两种材料，这一行读到%1").arg(cellsRead(cells));
             if (!layout.materials) {
                 reason += QStringLiteral("；别的列请加表头（如“焊缝编号,母材1,母材2,备注”）或用 "
                                          "--columns 指明材料列");

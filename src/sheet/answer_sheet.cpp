@@ -2,10 +2,8 @@
 
 #include "answers/rule_fingerprint.h"
 #include "qtext/core_text.h"
-#include "recommend/processes.h"
+#include "recommend/answer_sheet_text.h"
 #include "sheet/song_font.h"
-#include "sheet/usage_notice.h"
-#include "version.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -47,19 +45,6 @@ qreal drawWrapped(QPainter& painter, const QRectF& box, const QString& text, int
     return needed.height();
 }
 
-// A recommendation's three texts, a line each; the not-found line where there is none.
-QStringList textsOf(const Outcome& outcome) {
-    const auto* texts = std::get_if<Recommendation>(&outcome);
-    if (texts == nullptr) {
-        return {toQString(kNoConsumableText)};
-    }
-    QStringList lines;
-    for (std::string_view text : *texts) {
-        lines << toQString(text);
-    }
-    return lines;
-}
-
 } // namespace
 
 AnswerSheet answerSheetFor(std::string_view material1, std::string_view material2,
@@ -70,7 +55,7 @@ AnswerSheet answerSheetFor(std::string_view material1, std::string_view material
             materials << toQString(m);
         }
     }
-    return {when, materials, recommendEveryProcess(material1, material2)};
+    return {when, materials};
 }
 
 void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerSheet& sheet) {
@@ -88,23 +73,22 @@ void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerS
     painter.setPen(QPen(Qt::black, mm(0.3)));
     qreal y = area.top();
 
+    const QDate date = sheet.when.date();
+    const QTime time = sheet.when.time();
+    const AnswerSheetText text = answerSheetText(
+        sheet.materials.value(0).toStdString(), sheet.materials.value(1).toStdString(),
+        sheetMoment(date.year(), date.month(), date.day(), time.hour(), time.minute()),
+        answers::ruleFingerprint().toStdString());
+
     painter.setFont(songFont(kTitlePoints, true));
-    y += drawWrapped(painter, QRectF(area.left(), y, area.width(), 0), QStringLiteral("焊材选用单"),
+    y += drawWrapped(painter, QRectF(area.left(), y, area.width(), 0), toQString(text.title),
                      Qt::AlignHCenter | Qt::AlignTop);
     y += mm(10);
 
     painter.setFont(songFont(kBodyPoints));
-    QStringList heading{QStringLiteral("日期：") +
-                        sheet.when.toString(QStringLiteral("yyyy-MM-dd HH:mm"))};
-    if (sheet.materials.size() == 1) {
-        heading << QStringLiteral("材料：") + sheet.materials.front();
-    } else {
-        for (qsizetype i = 0; i < sheet.materials.size(); ++i) {
-            heading << QStringLiteral("材料 %1：%2").arg(i + 1).arg(sheet.materials[i]);
-        }
-    }
-    for (const QString& line : heading) {
-        y += drawWrapped(painter, QRectF(area.left(), y, area.width(), 0), line, Qt::AlignLeft);
+    for (const std::string& line : text.heading) {
+        y += drawWrapped(painter, QRectF(area.left(), y, area.width(), 0), toQString(line),
+                         Qt::AlignLeft);
         y += mm(2);
     }
     y += mm(4);
@@ -131,22 +115,25 @@ void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerS
         painter.drawLine(QPointF(split, y), QPointF(split, y + height));
         y += height;
     };
-    drawRow(QStringLiteral("焊接方法"), {QStringLiteral("推荐焊材")}, true);
-    for (const ProcessAnswer& answer : sheet.answers) {
-        drawRow(toQString(processName(answer.process).caption), textsOf(answer.outcome), false);
+    drawRow(toQString(text.columns[0]), {toQString(text.columns[1])}, true);
+    for (const AnswerSheetText::Row& row : text.rows) {
+        QStringList lines;
+        for (std::string_view line : row.lines) {
+            lines << toQString(line);
+        }
+        drawRow(toQString(row.process), lines, false);
     }
 
     // The usage notice stands at the foot of the page, under a rule, and under it, to
     // the right, the edition of the rule base that gave the answers.
     painter.setFont(songFont(kNoticePoints));
-    const QString edition =
-        QStringLiteral("规则库 %1 · %2").arg(toQString(kVersion), answers::ruleFingerprint());
+    const QString edition = toQString(text.edition);
     const qreal editionHeight =
         painter.boundingRect(QRectF(area.left(), 0, area.width(), 0), Qt::AlignRight, edition)
             .height();
     drawWrapped(painter, QRectF(area.left(), area.bottom() - editionHeight, area.width(), 0),
                 edition, Qt::AlignRight);
-    const QString notice = usageNotice();
+    const QString notice = toQString(text.notice);
     const QRectF noticeBox = painter.boundingRect(QRectF(area.left(), 0, area.width(), 0),
                                                   Qt::AlignLeft | Qt::TextWordWrap, notice);
     const qreal noticeTop = area.bottom() - editionHeight - mm(1) - noticeBox.height();
@@ -170,7 +157,7 @@ bool saveAnswerSheetPdf(const QString& fileName, const AnswerSheet& sheet, QStri
     pdfBytes.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&pdfBytes);
-        pdf.setTitle(QStringLiteral("焊材选用单"));
+        pdf.setTitle(toQString(kAnswerSheetTitle));
         pdf.setCreator(QStringLiteral("Velmora"));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
@@ -200,7 +187,7 @@ bool saveAnswerSheetPdf(const QString& fileName, const AnswerSheet& sheet, QStri
 }
 
 QString proposedSheetFileName(const QStringList& materials) {
-    QString name = QStringLiteral("焊材选用单");
+    QString name = toQString(kAnswerSheetTitle);
     for (const QString& m : materials) {
         name += QLatin1Char('_') + m;
     }

@@ -21,11 +21,10 @@ namespace velmora::sheet {
 
 struct AnswerSheet {
     QDateTime when;
-    QStringList materials;                            // one or two designations
-    std::array<ProcessAnswer, kProcessCount> answers; // in button order
+    QStringList materials; // one or two designations
 };
 
-// What every process answers for the materials. Either material may be empty.
+// The sheet for the materials. Either material may be empty.
 AnswerSheet answerSheetFor(std::string_view material1, std::string_view material2,
                            const QDateTime& when);
 

@@ -1,16 +1,14 @@
 #pragma once
 
+#include "qtext/core_text.h"
+#include "recommend/usage_notice.h"
+
 #include <QString>
 
 namespace velmora::sheet {
 
-// 74 characters: what the program is for, a request to report errors, and
-// that the authors take no responsibility for what comes of its use. The main window
-// shows it, and every answer sheet carries it at its foot.
 inline QString usageNotice() {
-    return QStringLiteral(
-        "本软件仅供焊接从业人员学习和参考使用。软件中焊接材料的选用如有错误，敬请使用者及时与"
-        "作者联系，以便修正。因使用本软件而产生的一切问题，作者概不负责。");
+    return toQString(kUsageNotice);
 }
 
 } // namespace velmora::sheet

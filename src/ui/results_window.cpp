@@ -1,5 +1,7 @@
 #include "ui/results_window.h"
 
+#include "recommend/answer_sheet_text.h"
+
 #include "qtext/core_text.h"
 #include "recommend/notices.h"
 #include "recommend/processes.h"
@@ -219,6 +221,7 @@ void ResultsWindow::write(Process process, const Recommendation& texts) {
         field->announceAnswer();
     }
     shown_ = process;
+    shownTexts_ = texts;
     copy_->setEnabled(true);
     widenToShowOutputs();
 }
@@ -227,9 +230,7 @@ QString ResultsWindow::answerText() const {
     if (!shown_) {
         return {};
     }
-    return QStringList{materials_->text().trimmed(), toQString(processName(*shown_).caption),
-                       classification_->text(), brand_->text(), gas_->text()}
-        .join(QLatin1Char('\n'));
+    return toQString(copiedAnswer(materials_->text().toStdString(), *shown_, shownTexts_));
 }
 
 // A part of one field that the user has selected is what they mean to copy;

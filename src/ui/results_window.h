@@ -72,6 +72,7 @@ private:
     AnswerField* brand_ = nullptr;          // lblhtph
     AnswerField* gas_ = nullptr;            // lblqtlx
     std::optional<Process> shown_;          // the process whose texts are on display
+    Recommendation shownTexts_{};           // and those texts
     QAction* copy_ = nullptr;
     SheetOutput* sheetOutput_ = nullptr;
     std::array<QPushButton*, kProcessCount> buttons_{}; // in process order

@@ -37,7 +37,7 @@ void AnswerFormatsTest::fieldsAreWrittenSafely() {
     QFETCH(bool, tsvWritten);
 
     const std::string_view m(material.constData(), std::size_t(material.size()));
-    const answers::AnswerRow rows[] = {{m, {}, {Process::Saw, NoEntry{}}}};
+    const AnswerRow rows[] = {{m, {}, {Process::Saw, NoEntry{}}}};
     QVERIFY(answers::asCsv(rows).endsWith("\r\nsaw," + csvField + ",,no_entry,,,\r\n"));
     std::string problem;
     const QByteArray tsv = answers::asTsv(rows, &problem);
@@ -50,10 +50,10 @@ void AnswerFormatsTest::fieldsAreWrittenSafely() {
 // text has another label), the first field says why where there is no answer, and
 // the labels are those of most of their column's texts.
 void AnswerFormatsTest::aRowPerJointHoldsEveryAnswer() {
-    const std::vector<answers::AnswerRow> table = answers::everyAnswer();
+    const std::vector<AnswerRow> table = everyAnswer();
     // The table lists process by process; a row per joint wants joint by joint.
     const std::size_t joints = table.size() / kProcessCount;
-    std::vector<answers::AnswerRow> rows;
+    std::vector<AnswerRow> rows;
     for (std::size_t j = 0; j < joints; ++j) {
         for (std::size_t p = 0; p < kProcessCount; ++p) {
             rows.push_back(table[p * joints + j]);

@@ -69,7 +69,7 @@ void JointListTest::read_data() {
     QTest::newRow("too many names: the cells read are named")
         << "W-001,16MnR,0Cr18Ni9(304),储罐接管\n"
         << "" << none << none
-        << QStringList{"1: 最多两种材料，这一行读到 第 1 格“W-001”、第 2 格“16MnR”、"
+        << QStringList{"1: 最多两种材料，这一行读到第 1 格“W-001”、第 2 格“16MnR”、"
                        "第 3 格“0Cr18Ni9(304)”、第 4 格“储罐接管”；别的列请加表头"};
     QTest::newRow("a header again after the first line is no header")
         << "母材1,母材2\n16MnR,20g\n母材1,母材2\n"

@@ -58,14 +58,14 @@ std::string setText(const std::vector<std::string_view>& designations) {
 
 // One process's answers: materials alone, then rows of pairs that share their first
 // material, rows with the same second materials merged into one block.
-std::string blocksText(std::span<const answers::AnswerRow> answers) {
+std::string blocksText(std::span<const AnswerRow> answers) {
     struct Block {
         std::vector<std::string_view> left;
         std::vector<std::string_view> right;
     };
     std::vector<std::string_view> alone;
     std::vector<Block> rows;
-    for (const answers::AnswerRow& a : answers) {
+    for (const AnswerRow& a : answers) {
         if (a.material2.empty()) {
             alone.push_back(a.material1);
         } else if (!rows.empty() && rows.back().left.front() == a.material1) {
@@ -98,8 +98,8 @@ std::string blocksText(std::span<const answers::AnswerRow> answers) {
 
 } // namespace
 
-BrandPairings::BrandPairings(std::span<const answers::AnswerRow> answers) {
-    for (const answers::AnswerRow& a : answers) {
+BrandPairings::BrandPairings(std::span<const AnswerRow> answers) {
+    for (const AnswerRow& a : answers) {
         const auto* texts = std::get_if<Recommendation>(&a.answer.outcome);
         if (texts == nullptr || a.answer.process == Process::Saw) {
             continue;
@@ -137,11 +137,11 @@ std::vector<BrandPairings::Brand> BrandPairings::disagreeing() const {
     return out;
 }
 
-std::string BrandPairings::where(std::span<const answers::AnswerRow> answers) {
+std::string BrandPairings::where(std::span<const AnswerRow> answers) {
     std::string out;
     for (auto from = answers.begin(); from != answers.end();) {
         const Process process = from->answer.process;
-        const auto to = std::find_if(from, answers.end(), [process](const answers::AnswerRow& a) {
+        const auto to = std::find_if(from, answers.end(), [process](const AnswerRow& a) {
             return a.answer.process != process;
         });
         std::string name(processName(process).key);

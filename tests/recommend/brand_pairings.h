@@ -11,7 +11,7 @@
 // "无" and "暂无" name nothing and pair with nothing. Where the two texts hold
 // different numbers of names, no position is paired and the answer is set aside.
 
-#include "answers/answer_row.h"
+#include "recommend/answer_rows.h"
 
 #include <map>
 #include <span>
@@ -25,28 +25,28 @@ class BrandPairings {
 public:
     struct Beside {
         std::string_view classification;
-        std::vector<answers::AnswerRow> answers; // in the order given
+        std::vector<AnswerRow> answers; // in the order given
     };
     struct Brand {
         std::string_view name;
         std::vector<Beside> besides; // in the order first met
     };
 
-    explicit BrandPairings(std::span<const answers::AnswerRow> answers);
+    explicit BrandPairings(std::span<const AnswerRow> answers);
 
     // The brands that stand beside more than one classification, by name.
     std::vector<Brand> disagreeing() const;
     // The answers whose two texts hold different numbers of names.
-    const std::vector<answers::AnswerRow>& uneven() const { return uneven_; }
+    const std::vector<AnswerRow>& uneven() const { return uneven_; }
 
     // The answers written short: per process, the materials answered alone, then the
     // pairs as blocks, e.g. "SMAW 4: {`Q235-A(F)`, `20g`} × {`40Cr`, `35Mn`}.".
     // Answers of one process must come in catalogue order, as everyAnswer() gives them.
-    static std::string where(std::span<const answers::AnswerRow> answers);
+    static std::string where(std::span<const AnswerRow> answers);
 
 private:
     std::map<std::string_view, std::vector<Beside>> brands_;
-    std::vector<answers::AnswerRow> uneven_;
+    std::vector<AnswerRow> uneven_;
 };
 
 } // namespace velmora::testing

@@ -31,7 +31,7 @@ constexpr std::array kDisagreements{
 };
 
 const BrandPairings& pairings() {
-    static const std::vector<answers::AnswerRow> answers = answers::everyAnswer();
+    static const std::vector<AnswerRow> answers = everyAnswer();
     static const BrandPairings found(answers);
     return found;
 }

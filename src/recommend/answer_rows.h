@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace velmora::answers {
+namespace velmora {
 
 struct AnswerRow {
     std::string_view material1; // empty when not chosen
@@ -35,4 +35,4 @@ std::string_view outcomeName(const Outcome& outcome);
 // materials, both in catalogue order (4 × 947).
 std::vector<AnswerRow> everyAnswer();
 
-} // namespace velmora::answers
+} // namespace velmora

@@ -1,8 +1,8 @@
-#include "answers/answer_row.h"
+#include "recommend/answer_rows.h"
 
 #include "catalogue/catalogue.h"
 
-namespace velmora::answers {
+namespace velmora {
 
 std::array<AnswerRow, kProcessCount> rowsFor(std::string_view material1, std::string_view material2,
                                              int line, std::span<const std::string> carried) {
@@ -46,4 +46,4 @@ std::vector<AnswerRow> everyAnswer() {
     return all;
 }
 
-} // namespace velmora::answers
+} // namespace velmora

@@ -1,0 +1,102 @@
+#!/usr/bin/python3
+"""The web page's first visit, in headless Chromium on a phone-sized screen:
+
+  transfer   every byte the first visit fetches (the page's own requests and the service
+             worker's copies of every file), and the same gzip-compressed (level 6, as
+             web servers commonly send), against a target of 150 KB;
+  start-up   from navigation to the 43 materials on screen (the paint of the last
+             one's name, by Element Timing), with the CPU slowed 4 times, median of RUNS
+             cold visits (cache, storage and service worker cleared each time), against a
+             target of 200 ms; beside it, when the core has loaded and the boxes answer
+             (the page's mark "velmora-materials").
+
+    /usr/bin/python3 bench/web_bench.py SITE [RUNS]
+"""
+
+import gzip
+import json
+import re
+import pathlib
+import statistics
+import sys
+import urllib.parse
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
+from web_support import Server, chromium, close  # noqa: E402
+
+from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
+
+SITE = pathlib.Path(sys.argv[1]).resolve()
+RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 11
+PHONE = {"width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True}
+
+
+def forget(driver, origin):
+    driver.execute_cdp_cmd("Network.clearBrowserCache", {})
+    driver.execute_cdp_cmd("Storage.clearDataForOrigin",
+                           {"origin": origin, "storageTypes": "all"})
+
+
+def fetched(driver):
+    """The URLs of every response since the log was last read."""
+    urls = []
+    for entry in driver.get_log("performance"):
+        message = json.loads(entry["message"])["message"]
+        if message["method"] == "Network.responseReceived":
+            urls.append(message["params"]["response"]["url"])
+    return urls
+
+
+def main():
+    server = Server(SITE)
+    driver = chromium()
+    try:
+        driver.execute_cdp_cmd("Network.enable", {})
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", PHONE)
+        page = f"{server.origin}/index.html"
+
+        forget(driver, server.origin)
+        driver.get_log("performance")
+        driver.get(page)
+        WebDriverWait(driver, 30).until(lambda d: d.execute_script(
+            "return navigator.serviceWorker.controller !== null ||"
+            " navigator.serviceWorker.ready.then(() => true)"))
+        WebDriverWait(driver, 30).until(lambda d: d.execute_script(
+            "return caches.keys().then(k => k.length > 0)"))
+        # The page's own requests, then the service worker's copy of every file it
+        # keeps (fetched afresh, past the HTTP cache), which the page's log does not see.
+        paths = [urllib.parse.urlparse(u).path.lstrip("/") or "index.html" for u in fetched(driver)]
+        worker = (SITE / "sw.js").read_text(encoding="utf-8")
+        paths += re.findall(r"^  '\./([^']+)',$", worker, flags=re.MULTILINE)
+        raw = packed = 0
+        for path in paths:
+            data = (SITE / path).read_bytes()
+            raw += len(data)
+            packed += len(gzip.compress(data, compresslevel=6))
+        print(f"web first visit: {len(paths)} responses, {raw / 1024:.1f} KB, "
+              f"{packed / 1024:.1f} KB gzip (target ≤ 150 KB)")
+
+        driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
+        shown, ready = [], []
+        for _ in range(RUNS):
+            forget(driver, server.origin)
+            driver.get("about:blank")
+            driver.get(page)
+            WebDriverWait(driver, 30).until(lambda d: d.execute_script(
+                "return performance.getEntriesByName('velmora-materials').length > 0"))
+            shown.append(driver.execute_async_script(
+                "const done = arguments[0];"
+                "new PerformanceObserver(list => done(list.getEntries()[0].renderTime))"
+                ".observe({type: 'element', buffered: true})"))
+            ready.append(driver.execute_script(
+                "return performance.getEntriesByName('velmora-materials')[0].startTime"))
+        print(f"web start-up, 4× CPU slowdown, 360×740, {RUNS} cold visits: the 43 materials "
+              f"on screen at median {statistics.median(shown):.0f} ms (min {min(shown):.0f}, "
+              f"max {max(shown):.0f}; target ≤ 200 ms); answering at median "
+              f"{statistics.median(ready):.0f} ms")
+    finally:
+        close(driver)
+        server.stop()
+
+
+main()

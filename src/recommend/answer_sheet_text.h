@@ -1,0 +1,44 @@
+#pragma once
+
+// Answers as people take them away: what the answer sheet says, line by line (the
+// desktop draws it on an A4 page, the web page prints the same lines), and what
+// copying one process's answer puts on the clipboard.
+
+#include "recommend/recommend.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+struct AnswerSheetText {
+    std::string_view title;                  // "焊材选用单"
+    std::vector<std::string> heading;        // the moment, then the materials, a line each
+    std::array<std::string_view, 2> columns; // "焊接方法", "推荐焊材"
+    struct Row {
+        std::string_view process;            // the process's caption
+        std::vector<std::string_view> lines; // its three texts, or why there are none
+    };
+    std::array<Row, kProcessCount> rows; // in button order
+    std::string_view notice;             // the usage notice, at the foot
+    std::string edition;                 // "规则库 1.0 · d5aad5f6": the rules that answered
+};
+
+inline constexpr std::string_view kAnswerSheetTitle = "焊材选用单";
+
+// "2026-12-09 08:05": how the sheet gives its moment.
+std::string sheetMoment(int year, int month, int day, int hour, int minute);
+
+// The sheet for the materials (either may be empty), at `moment` (sheetMoment()), from
+// the rule base with `fingerprint`.
+AnswerSheetText answerSheetText(std::string_view material1, std::string_view material2,
+                                std::string_view moment, std::string_view fingerprint);
+
+// The materials line without the spaces around it, the process's caption, then its
+// three texts: a line each, without a line end after the last.
+std::string copiedAnswer(std::string_view materialsLine, Process process,
+                         const Recommendation& texts);
+
+} // namespace velmora

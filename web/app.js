@@ -1,0 +1,311 @@
+// Velmora in the browser: the page around the core. Every material, group, process
+// caption, answer text and notice shown here comes from the core (velmora.wasm), the
+// same code the desktop program is built from; this file only lays them out.
+//
+// tick or untick a box → core.tick/untick → core.answers → the four answers;
+// the selection → the address ('#16MnR&Q235-B%2CC'), so back and forward walk it.
+
+import createVelmora from './velmora.js';
+import { chosenBy, linkFor, namesIn } from './link.js';
+
+const $ = (id) => document.getElementById(id);
+
+function element(tag, attributes = {}, ...children) {
+  const e = document.createElement(tag);
+  for (const [name, value] of Object.entries(attributes)) {
+    e.setAttribute(name, value);
+  }
+  e.append(...children);
+  return e;
+}
+
+function problem(text) {
+  $('problem').textContent = text;
+  $('problem').hidden = text === '';
+}
+
+async function fingerprintOf(text) {
+  if (!globalThis.crypto?.subtle) {
+    return null; // Web Crypto is there only over https or on this machine
+  }
+  const digest = await crypto.subtle.digest('SHA-256', new TextEncoder().encode(text));
+  return [...new Uint8Array(digest)].map((b) => b.toString(16).padStart(2, '0')).join('').slice(0, 8);
+}
+
+class Page {
+  constructor(core) {
+    this.core = core;
+    this.boxes = new Map(); // designation → its check box
+    this.fingerprint = '';
+  }
+
+  // The 43 materials in their 14 groups, each group a fieldset as on the desktop. The
+  // build writes them into the page from this same core, so that they show before the
+  // core has loaded; they are taken over here, or built afresh should they differ.
+  takeGroups() {
+    const groups = $('groups');
+    const listed = this.core.groups();
+    const written = [...groups.querySelectorAll('fieldset')].map((fieldset) => ({
+      caption: fieldset.querySelector('legend')?.textContent,
+      materials: [...fieldset.querySelectorAll('label')].map((label) => label.textContent),
+    }));
+    if (JSON.stringify(written) !== JSON.stringify(listed)) {
+      groups.replaceChildren(...listed.map((group, g) => element('fieldset', { class: 'group' },
+        element('legend', {}, group.caption),
+        ...group.materials.map((designation, i) => element('div', { class: 'material' },
+          element('input', { type: 'checkbox', id: `m${g}-${i}` }),
+          element('label', { for: `m${g}-${i}` }, designation))))));
+    }
+    const ticked = [];
+    for (const label of groups.querySelectorAll('label')) {
+      const designation = label.textContent;
+      const box = $(label.htmlFor);
+      box.addEventListener('change', () => this.toggled(designation, box.checked));
+      this.boxes.set(designation, box);
+      if (box.checked) {
+        ticked.push(designation); // ticked before the core had loaded
+      }
+    }
+    performance.mark('velmora-materials');
+    return ticked;
+  }
+
+  slots() {
+    const [slot1, slot2] = this.core.slots();
+    return { slot1, slot2, chosen: [slot1, slot2].filter((s) => s !== '') };
+  }
+
+  // A box ticked or unticked by the user: the core decides; a third is refused.
+  toggled(designation, ticked) {
+    this.say('');
+    if (ticked) {
+      const result = this.core.tick(designation);
+      if (result.refused) {
+        this.boxes.get(designation).checked = false;
+        this.say(`${result.title} ${result.text}`);
+        return;
+      }
+    } else {
+      this.core.untick(designation);
+    }
+    this.changed();
+  }
+
+  say(notice) {
+    $('notice').textContent = notice;
+    $('notice').hidden = notice === '';
+  }
+
+  // After the user changed the selection: show it and put it in the address.
+  changed() {
+    problem('');
+    this.show();
+    const link = linkFor(this.slots().chosen);
+    if (link !== (location.hash || '#')) {
+      history.pushState(null, '', link === '#' ? location.pathname + location.search : link);
+    }
+  }
+
+  // The address chose the materials: opening a link, or back and forward.
+  followAddress() {
+    this.say('');
+    this.core.clearSelection();
+    const read = namesIn(location.hash);
+    const chosen = read.broken ? { problem: 'broken' } : chosenBy(read.names, this.core.lookUp);
+    if (chosen.problem) {
+      problem(this.linkProblem(chosen));
+    } else {
+      problem('');
+      for (const designation of chosen.designations) {
+        this.core.tick(designation);
+      }
+    }
+    this.show();
+  }
+
+  linkProblem({ problem: kind, name }) {
+    const nothing = '未选择任何材料。';
+    switch (kind) {
+      case 'broken':
+        return `这个链接中的材料名编码有误，${nothing}`;
+      case 'tooMany':
+        return `这个链接给出的材料多于两种：${this.core.notices().tooMany.text}。${nothing}`;
+      case 'twice':
+        return `这个链接中“${name}”重复出现，同一种材料只能选一次。${nothing}`;
+      default: {
+        const found = this.core.lookUp(name);
+        const offered = found.candidates.map((c) => `“${c}”`).join('、');
+        return found.ambiguous
+          ? `这个链接中的“${name}”可指多种材料：${offered}。${nothing}`
+          : `这个链接中的“${name}”不是目录中的材料，最接近的是：${offered}。${nothing}`;
+      }
+    }
+  }
+
+  show() {
+    const { slot1, slot2, chosen } = this.slots();
+    for (const [designation, box] of this.boxes) {
+      box.checked = chosen.includes(designation);
+    }
+    $('chosen').replaceChildren(
+      ...(chosen.length === 0 ? ['（无）'] : chosen.map((c) => element('span', { class: 'slot' }, c))));
+    $('link').href = linkFor(chosen);
+    $('print').disabled = chosen.length === 0;
+    this.showAnswers(slot1, slot2, chosen.length > 0);
+    this.buildSheet(slot1, slot2);
+  }
+
+  // The four processes at once, each as the results window shows it.
+  showAnswers(slot1, slot2, anything) {
+    const list = $('answer-list');
+    if (!anything) {
+      list.replaceChildren(element('p', { class: 'hint' }, this.core.notices().nothingChosen.text));
+      return;
+    }
+    const articles = this.core.answers(slot1, slot2).map((answer, index) => {
+      const article = element('article', { class: 'answer', 'data-process': answer.key, 'data-outcome': answer.outcome },
+        element('h3', {}, answer.caption));
+      if (answer.outcome === 'answer') {
+        for (const text of answer.texts) {
+          article.append(element('p', { class: 'text' }, text));
+        }
+        const copy = element('button', { type: 'button', class: 'copy', 'aria-label': `复制${answer.caption}的答案` }, '复制');
+        copy.addEventListener('click', () => this.copy(slot1, slot2, index, answer.caption));
+        article.append(copy);
+      } else {
+        article.append(element('p', { class: 'none' }, answer.notice.text));
+      }
+      return article;
+    });
+    list.replaceChildren(...articles);
+  }
+
+  async copy(slot1, slot2, index, caption) {
+    const text = this.core.copiedAnswer(slot1, slot2, index);
+    try {
+      await navigator.clipboard.writeText(text);
+    } catch {
+      // No Clipboard API over plain http: the older way, through a selection.
+      const area = element('textarea', { class: 'offscreen', 'aria-hidden': 'true' });
+      area.value = text;
+      document.body.append(area);
+      area.select();
+      document.execCommand('copy');
+      area.remove();
+    }
+    this.say(`已复制${caption}的答案`);
+  }
+
+  // The answer sheet, as the desktop prints it: shown only when printing.
+  buildSheet(slot1, slot2) {
+    const now = new Date();
+    const s = this.core.sheet(slot1, slot2, now.getFullYear(), now.getMonth() + 1, now.getDate(),
+      now.getHours(), now.getMinutes(), this.fingerprint);
+    const table = element('table', {},
+      element('thead', {}, element('tr', {}, ...s.columns.map((c) => element('th', { scope: 'col' }, c)))),
+      element('tbody', {}, ...s.rows.map((row) => element('tr', {},
+        element('th', { scope: 'row' }, row.process),
+        element('td', {}, ...row.lines.map((line) => element('p', {}, line)))))));
+    $('sheet').replaceChildren(
+      element('h2', {}, s.title),
+      ...s.heading.map((line) => element('p', {}, line)),
+      table,
+      element('p', { class: 'sheet-notice' }, s.notice),
+      element('p', { class: 'sheet-edition' }, s.edition));
+  }
+
+  // Typing a name: the boxes narrow to the names that start so; Enter takes the
+  // material the name means, as velmora-cli would.
+  searchTyped() {
+    const typed = $('search').value;
+    const found = typed.trim() === '' ? null : this.core.lookUp(typed);
+    for (const [designation, box] of this.boxes) {
+      const row = box.parentElement;
+      row.hidden = found !== null && found.material !== designation && !this.core.startsWith(designation, typed.trim());
+    }
+    for (const fieldset of $('groups').children) {
+      fieldset.hidden = [...fieldset.querySelectorAll('.material')].every((row) => row.hidden);
+    }
+    let said = '';
+    if (found?.material) {
+      said = `按回车选择 ${found.material}`;
+    } else if (found) {
+      const offered = found.candidates.map((c) => `“${c}”`).join('、');
+      said = found.ambiguous ? `“${typed.trim()}”可指多种材料：${offered}` : `没有名为“${typed.trim()}”的材料，最接近的是：${offered}`;
+    }
+    $('search-result').textContent = said;
+    return found;
+  }
+
+  searchEntered() {
+    const found = this.searchTyped();
+    if (!found?.material) {
+      return;
+    }
+    const box = this.boxes.get(found.material);
+    if (!box.checked) {
+      box.checked = true;
+      this.toggled(found.material, true);
+    }
+    if (box.checked) {
+      $('search').value = '';
+      this.searchTyped();
+    }
+  }
+
+  async showFoot() {
+    $('usage').textContent = this.core.usageNotice();
+    $('version').textContent = `Velmora ${this.core.version()}`;
+    const now = new Date();
+    $('today').textContent = this.core.sheetMoment(now.getFullYear(), now.getMonth() + 1, now.getDate(),
+      now.getHours(), now.getMinutes());
+    const fingerprint = await fingerprintOf(this.core.ruleBaseText());
+    this.fingerprint = fingerprint ?? '';
+    $('fingerprint').textContent = fingerprint ?? '（需在 https 或本机地址下打开才能算出）';
+    const { slot1, slot2 } = this.slots();
+    this.buildSheet(slot1, slot2);
+  }
+
+  wire() {
+    $('clear').addEventListener('click', () => {
+      this.say('');
+      this.core.clearSelection();
+      this.changed();
+    });
+    $('print').addEventListener('click', () => window.print());
+    $('search').addEventListener('input', () => this.searchTyped());
+    $('search').addEventListener('keydown', (event) => {
+      if (event.key === 'Enter') {
+        event.preventDefault();
+        this.searchEntered();
+      }
+    });
+    window.addEventListener('popstate', () => this.followAddress());
+    window.addEventListener('hashchange', () => this.followAddress());
+    window.addEventListener('beforeprint', () => {
+      const { slot1, slot2 } = this.slots();
+      this.buildSheet(slot1, slot2);
+    });
+  }
+}
+
+async function start() {
+  if (typeof WebAssembly !== 'object') {
+    $('unsupported').hidden = false;
+    return;
+  }
+  const page = new Page(await createVelmora());
+  const tickedEarly = page.takeGroups();
+  page.wire();
+  page.followAddress();
+  for (const designation of tickedEarly) {
+    page.boxes.get(designation).checked = true;
+    page.toggled(designation, true);
+  }
+  await page.showFoot();
+  if ('serviceWorker' in navigator) {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+}
+
+start().catch((error) => problem(`Velmora 未能启动：${error.message ?? error}`));

@@ -1,0 +1,48 @@
+// The address of an answer: '#' and the chosen designations, each percent-encoded as
+// UTF-8, joined by '&': '#16MnR&Q235-B%2CC'. Kept in the fragment, so that it never
+// reaches a server and the page answers it offline as well.
+
+export function linkFor(designations) {
+  return '#' + designations.map(encodeURIComponent).join('&');
+}
+
+// The names a fragment carries: { names } or, where its percent-encoding is broken,
+// { broken: true }. An empty fragment carries no names.
+export function namesIn(fragment) {
+  const body = fragment.startsWith('#') ? fragment.slice(1) : fragment;
+  if (body === '') {
+    return { names: [] };
+  }
+  const names = [];
+  for (const part of body.split('&')) {
+    try {
+      names.push(decodeURIComponent(part));
+    } catch {
+      return { broken: true };
+    }
+  }
+  return { names };
+}
+
+// The designations a link's names choose, looked up with `lookUp` (the core's, as
+// velmora-cli resolves names): { designations } or { problem, name }, where problem
+// is 'unknown' (a name that fits no material or several), 'tooMany' (more than two)
+// or 'twice' (one material named twice). A link that chooses nothing wrong chooses
+// nothing at all.
+export function chosenBy(names, lookUp) {
+  if (names.length > 2) {
+    return { problem: 'tooMany' };
+  }
+  const designations = [];
+  for (const name of names) {
+    const found = lookUp(name).material;
+    if (found === '') {
+      return { problem: 'unknown', name };
+    }
+    if (designations.includes(found)) {
+      return { problem: 'twice', name };
+    }
+    designations.push(found);
+  }
+  return { designations };
+}
