@@ -2,7 +2,7 @@
 """The web page in a real browser: Debian's Chromium, headless, driven by Selenium,
 the page served by a static server on this machine.
 
-    /usr/bin/python3 browser_test.py SITE ANSWERS_TSV
+    /usr/bin/python3 browser_test.py SITE ANSWERS_TSV [TEST ...]
 
 SITE is the folder the WebAssembly build lays out (build-web/site); ANSWERS_TSV the
 pinned answers, whose rows the page's answers must equal.
@@ -13,6 +13,7 @@ import csv
 import json
 import pathlib
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -88,10 +89,11 @@ class PageTest(unittest.TestCase):
             ".map(b => b.nextElementSibling.textContent)")
 
     def shown_answers(self):
+        """The answers as rendered: innerText keeps a run of spaces only where it shows."""
         return self.driver.execute_script(
             "return [...document.querySelectorAll('#answer-list .answer')].map(a => ({"
             " process: a.dataset.process, outcome: a.dataset.outcome,"
-            " texts: [...a.querySelectorAll('.text')].map(p => p.textContent),"
+            " texts: [...a.querySelectorAll('.text')].map(p => p.innerText),"
             " none: a.querySelector('.none')?.textContent ?? ''}))")
 
     def table(self, process, material1, material2=""):
@@ -238,6 +240,51 @@ class PageTest(unittest.TestCase):
             # pdftotext lays the words out anew: compare without the spaces.
             self.assertIn(re.sub(r"\s+", "", wanted), re.sub(r"\s+", "", text))
 
+    def test_the_whole_flow_works_by_keyboard(self):
+        self.open()
+        search = self.driver.find_element(By.ID, "search")
+        search.click()
+        search.send_keys(Keys.TAB, Keys.SPACE)  # the first box
+        first = self.ticked()
+        self.assertEqual(len(first), 1)
+        self.assert_answers_are_the_tables(first[0])
+        answers = self.driver.find_element(By.CSS_SELECTOR, "#answer-list .answer")
+        self.assertTrue(self.driver.execute_script(
+            "return arguments[0].closest('[aria-live]') !== null", answers),
+            "new answers are not announced")
+        self.driver.find_element(By.ID, "clear").send_keys(Keys.ENTER)
+        self.assertEqual(self.ticked(), [])
+
+    def test_the_page_keeps_to_itself(self):
+        self.open("#16MnR")
+        # The Content-Security-Policy stops a request to another origin before it leaves.
+        blocked = self.driver.execute_async_script(
+            "const done = arguments[0];"
+            "document.addEventListener('securitypolicyviolation', e => done(e.blockedURI));"
+            "fetch('http://192.0.2.1/').catch(() => {});"
+            "setTimeout(() => done(''), 5000);")
+        self.assertTrue(blocked.startswith("http://192.0.2.1"), blocked)
+        # The console reports the refusal; that, and nothing else, is expected here.
+        said = [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+        self.assertTrue(said and all("192.0.2.1" in m for m in said), said)
+        self.driver.get_log("performance")  # the refused request never left
+        stored = self.driver.execute_async_script(
+            "const done = arguments[0];"
+            "Promise.all([caches.keys(), indexedDB.databases()]).then(([c, d]) => done({"
+            " cookie: document.cookie, local: localStorage.length, session: sessionStorage.length,"
+            " databases: d.length, caches: c}))")
+        self.assertEqual({k: stored[k] for k in ("cookie", "local", "session", "databases")},
+                         {"cookie": "", "local": 0, "session": 0, "databases": 0})
+        self.assertTrue(all(c.startswith("velmora-") for c in stored["caches"]), stored["caches"])
+
+    def test_the_page_installs_to_a_home_screen(self):
+        self.open()
+        errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+        self.assertEqual(errors.get("installabilityErrors", []), [])
+        manifest = self.driver.execute_cdp_cmd("Page.getAppManifest", {})
+        self.assertEqual(manifest.get("errors", []), [])
+        self.assertIn('"lang": "zh-CN"', manifest["data"])
+
     def test_zz_with_the_server_stopped_a_reload_still_answers(self):
         self.open("#16MnR")
         WebDriverWait(self.driver, 20).until(
@@ -251,6 +298,41 @@ class PageTest(unittest.TestCase):
             self.assert_answers_are_the_tables("40Cr", "16MnR")
         finally:
             self.server.start()
+
+
+class NewVersionTest(unittest.TestCase):
+    def test_a_new_version_replaces_the_old_cache_whole(self):
+        with tempfile.TemporaryDirectory() as folder:
+            site = pathlib.Path(folder) / "site"
+            shutil.copytree(SITE, site)
+            server = Server(site)
+            driver = chromium()
+            try:
+                page = f"{server.origin}/index.html#16MnR"
+                driver.get(page)
+                WebDriverWait(driver, 20).until(
+                    lambda d: d.execute_script("return navigator.serviceWorker.controller !== null"))
+                old = driver.execute_async_script("caches.keys().then(arguments[0])")
+                self.assertEqual(len(old), 1)
+                # The next version: a changed file, and so a new cache name.
+                with (site / "style.css").open("a", encoding="utf-8") as css:
+                    css.write("\n/* the next version */\n")
+                worker = (site / "sw.js").read_text(encoding="utf-8")
+                (site / "sw.js").write_text(worker.replace(old[0], "velmora-next"), encoding="utf-8")
+                driver.execute_async_script(
+                    "navigator.serviceWorker.getRegistration().then(r => r.update()).then(arguments[0])")
+                # While a page of the old version is open, it keeps the old files.
+                self.assertNotIn("the next version", driver.execute_async_script(
+                    "fetch('style.css').then(r => r.text()).then(arguments[0])"))
+                driver.get("about:blank")
+                driver.get(page)
+                WebDriverWait(driver, 20).until(lambda d: d.execute_async_script(
+                    "caches.keys().then(k => arguments[0](k.length === 1 && k[0] === 'velmora-next'))"))
+                self.assertIn("the next version", driver.execute_async_script(
+                    "fetch('style.css').then(r => r.text()).then(arguments[0])"))
+            finally:
+                close(driver)
+                server.stop()
 
 
 class WithoutWebAssemblyTest(unittest.TestCase):
@@ -271,4 +353,4 @@ class WithoutWebAssemblyTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)
