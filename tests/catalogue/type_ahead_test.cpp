@@ -64,6 +64,9 @@ void TypeAheadTest::findsByTyping_data() {
         << "304";
     QTest::newRow("backspace shortens") << keys("316⌫7") << "0Cr19Ni13Mo3(317)"
                                         << "317";
+    QTest::newRow("backspace takes a whole full-width character")
+        << keys("３１６⌫") << "0Cr17Ni12Mo2(316)"
+        << "３１";
     QTest::newRow("backspace after a pause") << keys("3…⌫") << "35Mn"
                                              << "";
     QTest::newRow("nothing starts so") << keys("xyz") << ""

@@ -89,6 +89,8 @@ private slots:
     void eachCommandHasItsOwnHelp_data();
     void eachCommandHasItsOwnHelp();
     void answerWithoutProcessGivesAllFourInButtonOrder();
+    void jsonObjectsHoldTheirKeys_data();
+    void jsonObjectsHoldTheirKeys();
     void namesAsPeopleWriteThem_data();
     void namesAsPeopleWriteThem();
     void tableFormatsAgree();
@@ -105,6 +107,7 @@ private slots:
     void sheetNeedsNoDisplay_data();
     void sheetNeedsNoDisplay();
     void undecodableArgumentNamesNothing();
+    void aFullDiskIsSaid();
 #endif
 };
 
@@ -136,6 +139,9 @@ void CliTest::commands_data() {
                                                << "";
     QTest::newRow("all four answer 0 even where one has no rule")
         << QStringList{"answer", "1Cr23Ni13(-)"} << 0 << QString() << "";
+    QTest::newRow("all four answer 0 even where the first has no rule")
+        << QStringList{"answer", "0Cr25Ni20(310S)", "Incoloy800(UNS N08800)"} << 0 << QString()
+        << "";
     QTest::newRow("materials") << QStringList{"materials"} << 0 << QString() << "";
     QTest::newRow("help") << QStringList{"--help"} << 0 << QString() << "";
     QTest::newRow("unknown name")
@@ -234,6 +240,45 @@ void CliTest::answerWithoutProcessGivesAllFourInButtonOrder() {
     const Run all = runCli({"answer", "40Cr", "16MnR"});
     QCOMPARE(all.status, 0);
     QCOMPARE(QString::fromUtf8(all.out), each.join('\n'));
+}
+
+void CliTest::jsonObjectsHoldTheirKeys_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("keys");
+
+    const QStringList answerKeys{"materials", "outcome", "process", "rules", "texts"};
+    QTest::newRow("answer, one material")
+        << QStringList{"answer", "-f", "json", "316L"} << QByteArray() << answerKeys;
+    QTest::newRow("table") << QStringList{"table", "-f", "json"} << QByteArray() << answerKeys;
+    QTest::newRow("batch") << QStringList{"batch", "-f", "json", "-"} << QByteArray("316L\n40Cr,20g\n")
+                           << answerKeys + QStringList{"carried", "line"};
+}
+
+// Each object has its keys and no other, and names only the materials there are: no
+// "" for a slot left empty, no line where there is no list.
+void CliTest::jsonObjectsHoldTheirKeys() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, keys);
+
+    keys.sort();
+    const Run run = runCli(arguments, input);
+    QCOMPARE(run.status, 0);
+    const QJsonArray objects = QJsonDocument::fromJson(run.out).array();
+    QVERIFY(!objects.isEmpty());
+    for (const QJsonValue& value : objects) {
+        const QJsonObject object = value.toObject();
+        QStringList seen = object.keys();
+        seen.sort();
+        QCOMPARE(seen, keys);
+        for (const QJsonValue& material : object["materials"].toArray()) {
+            QVERIFY(!material.toString().isEmpty());
+        }
+    }
+    if (arguments.front() == "answer") {
+        QCOMPARE(objects[0]["materials"].toArray(), QJsonArray{"00Cr17Ni14Mo2(316L)"});
+    }
 }
 
 void CliTest::namesAsPeopleWriteThem_data() {
@@ -557,6 +602,17 @@ void CliTest::sheetNeedsNoDisplay() {
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("%PDF-"));
+}
+
+// Standard output on a full disk: the answer is not given, and the program says so.
+void CliTest::aFullDiskIsSaid() {
+    if (!QFile::exists("/dev/full")) {
+        QSKIP("no /dev/full on this system");
+    }
+    const Run run = runProgram("/bin/sh", {"-c", "exec \"$0\" answer 316L > /dev/full",
+                                           QStringLiteral(VELMORA_CLI)});
+    QCOMPARE(run.status, 3);
+    QVERIFY2(QString::fromUtf8(run.err).contains("无法写出结果"), run.err.constData());
 }
 
 // Arguments that are not UTF-8, as a terminal in another encoding passes them, name
