@@ -273,7 +273,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         confirm_->click();
         return;
     }
-    if (const auto found = typeToFind_.press(*event, focusedMaterial())) {
+    if (const auto found = typeToFind_.press(*event, focusedMaterial(), typingClock_())) {
         // Focus moves as it does for Tab, which a screen reader hears, and the box
         // draws its focus frame as after Tab, even when a click moved the focus last.
         if (*found != nullptr) {
@@ -284,6 +284,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void MainWindow::setTypingClock(std::function<std::chrono::milliseconds()> clock) {
+    typingClock_ = std::move(clock);
 }
 
 const Material* MainWindow::focusedMaterial() const {

@@ -15,6 +15,8 @@
 #include <QWidget>
 
 #include <array>
+#include <chrono>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -36,6 +38,10 @@ public:
     // The results window: made by the first confirm, then hidden and reused by every
     // later one; null before that.
     ResultsWindow* resultsWindow() const;
+
+    // The clock that times the keys typed to find a material (a steady clock by
+    // default), so that a test decides how far apart its keys come.
+    void setTypingClock(std::function<std::chrono::milliseconds()> clock);
 
 signals:
     // Emitted after this window has been hidden and the results window shown.
@@ -61,6 +67,10 @@ private:
     std::array<QCheckBox*, kMaterialCount> boxes_{};
     std::array<const Material*, kMaterialCount> focusOrder_{}; // the boxes' Tab order
     TypeToFind typeToFind_{focusOrder_};
+    std::function<std::chrono::milliseconds()> typingClock_ = [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now().time_since_epoch());
+    };
     QLabel* slot1_ = nullptr;
     QLabel* slot2_ = nullptr;
     ClockLabel* clock_ = nullptr;

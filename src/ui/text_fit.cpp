@@ -10,12 +10,6 @@
 #include <algorithm>
 
 namespace velmora::ui {
-namespace {
-
-constexpr qreal kStepPoints = 0.25;
-constexpr qreal kSmallestPoints = 5.0;
-
-} // namespace
 
 bool fitsItsRoom(const QFont& font, const TextRoom& text) {
     const QFontMetrics metrics(font);
@@ -37,7 +31,8 @@ QFont largestFittingFont(const QFont& font, std::span<const TextRoom> texts) {
 }
 
 QFont largestFittingFont(QFont font, const std::function<bool(const QFont&)>& fits) {
-    for (qreal points = font.pointSizeF(); points >= kSmallestPoints; points -= kStepPoints) {
+    for (qreal points = font.pointSizeF(); points >= kSmallestFitPoints;
+         points -= kFitStepPoints) {
         font.setPointSizeF(points);
         if (fits(font)) {
             return font;

@@ -30,8 +30,13 @@ struct TextRoom {
 
 bool fitsItsRoom(const QFont& font, const TextRoom& text);
 
-// `font` when every text fits its room; otherwise the largest size below it, in steps
-// of a quarter point and no smaller than 5 pt, at which every text does.
+// The sizes tried: a quarter point apart, no smaller than 5 pt.
+inline constexpr qreal kFitStepPoints = 0.25;
+inline constexpr qreal kSmallestFitPoints = 5.0;
+
+// `font` when every text fits its room; otherwise the largest size below it, on the
+// quarter-point steps down from it and no smaller than 5 pt, at which every text does
+// (5 pt where none does).
 QFont largestFittingFont(const QFont& font, std::span<const TextRoom> texts);
 // The same search, with what "fits" means left to `fits`.
 QFont largestFittingFont(QFont font, const std::function<bool(const QFont&)>& fits);

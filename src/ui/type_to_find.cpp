@@ -11,14 +11,12 @@
 namespace velmora::ui {
 
 TypeToFind::TypeToFind(std::span<const Material* const> order)
-    : search_(order) {
-    clock_.start();
-}
+    : search_(order) {}
 
-std::optional<const Material*> TypeToFind::press(const QKeyEvent& key, const Material* current) {
-    const std::chrono::milliseconds now{clock_.elapsed()};
+std::optional<const Material*> TypeToFind::press(const QKeyEvent& key, const Material* current,
+                                                 std::chrono::milliseconds when) {
     if (key.key() == Qt::Key_Backspace) {
-        return search_.erase(now, current);
+        return search_.erase(when, current);
     }
     const QString text = key.text();
     const bool typing = !text.isEmpty() && text.front().isPrint() && !text.front().isSpace() &&
@@ -26,7 +24,7 @@ std::optional<const Material*> TypeToFind::press(const QKeyEvent& key, const Mat
     if (!typing) {
         return std::nullopt;
     }
-    return search_.type(text.toStdString(), now, current);
+    return search_.type(text.toStdString(), when, current);
 }
 
 QFont TypeToFind::typedTextFont() {

@@ -2,9 +2,9 @@
 
 #include "catalogue/type_ahead.h"
 
-#include <QElapsedTimer>
 #include <QFont>
 
+#include <chrono>
 #include <optional>
 #include <span>
 
@@ -14,8 +14,8 @@ class QWidget;
 namespace velmora::ui {
 
 // The main window's keys for finding a material by typing: letters, digits and signs
-// (not Space, which ticks; not with Ctrl or Alt) and Backspace go to TypeAhead, timed
-// by a clock of this object's own.
+// (not Space, which ticks; not with Ctrl or Alt) and Backspace go to TypeAhead, at the
+// moment the caller gives (any steady clock of its own, as TypeAhead takes).
 class TypeToFind {
 public:
     // `order`, the boxes' Tab order, must outlive this object.
@@ -23,7 +23,8 @@ public:
 
     // Nothing when `key` is not one for the search; else the material to move to, null
     // when none starts with what has been typed. `current` is the material with focus.
-    std::optional<const Material*> press(const QKeyEvent& key, const Material* current);
+    std::optional<const Material*> press(const QKeyEvent& key, const Material* current,
+                                         std::chrono::milliseconds when);
     // What has been typed, for a moment below `at`, in typedTextFont().
     void showTyped(QWidget* at) const;
     // A face in which "l" and "1", "O" and "0" differ.
@@ -31,7 +32,6 @@ public:
 
 private:
     TypeAhead search_;
-    QElapsedTimer clock_;
 };
 
 } // namespace velmora::ui

@@ -251,7 +251,8 @@ void CliTest::jsonObjectsHoldTheirKeys_data() {
     QTest::newRow("answer, one material")
         << QStringList{"answer", "-f", "json", "316L"} << QByteArray() << answerKeys;
     QTest::newRow("table") << QStringList{"table", "-f", "json"} << QByteArray() << answerKeys;
-    QTest::newRow("batch") << QStringList{"batch", "-f", "json", "-"} << QByteArray("316L\n40Cr,20g\n")
+    QTest::newRow("batch") << QStringList{"batch", "-f", "json", "-"}
+                           << QByteArray("316L\n40Cr,20g\n")
                            << answerKeys + QStringList{"carried", "line"};
 }
 
@@ -609,8 +610,8 @@ void CliTest::aFullDiskIsSaid() {
     if (!QFile::exists("/dev/full")) {
         QSKIP("no /dev/full on this system");
     }
-    const Run run = runProgram("/bin/sh", {"-c", "exec \"$0\" answer 316L > /dev/full",
-                                           QStringLiteral(VELMORA_CLI)});
+    const Run run = runProgram(
+        "/bin/sh", {"-c", "exec \"$0\" answer 316L > /dev/full", QStringLiteral(VELMORA_CLI)});
     QCOMPARE(run.status, 3);
     QVERIFY2(QString::fromUtf8(run.err).contains("无法写出结果"), run.err.constData());
 }

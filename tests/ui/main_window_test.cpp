@@ -545,6 +545,9 @@ void MainWindowTest::typingFindsAMaterial() {
     QFETCH(bool, notice);
     QFETCH(QString, focus);
     MainWindow w;
+    // Every key a tenth of a second after the last, however slowly the machine runs.
+    std::chrono::milliseconds now{0};
+    w.setTypingClock([&now] { return now += std::chrono::milliseconds(100); });
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(activate(&w));
@@ -583,6 +586,7 @@ QImage typedTextShown(const QString& keys) {
     const QFont before = QApplication::font();
     QApplication::setFont(velmora::sheet::songFont(velmora::ui::kWindowFontPoints));
     MainWindow w;
+    w.setTypingClock([] { return std::chrono::milliseconds(0); }); // one burst of keys
     w.show();
     QImage shown;
     if (QTest::qWaitForWindowExposed(&w) && activate(&w)) {
