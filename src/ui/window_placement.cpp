@@ -9,12 +9,14 @@
 namespace velmora::ui {
 namespace {
 
-// Before a window is first shown its frame is not known yet; it is at least its size.
+// Before a window is first shown its frame is not known yet: no margins.
 void placeFrame(QWidget* window, const QScreen* screen, QPoint centre) {
     const QRect frame = window->frameGeometry();
-    const QPoint topLeft = centredInside(frame.size(), centre, screen->availableGeometry());
+    const QRect client = window->geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
     // move() places the frame's top-left corner of a top-level window.
-    window->move(topLeft);
+    window->move(framePlacement(client.size(), margins, centre, screen->availableGeometry()));
 }
 
 } // namespace
@@ -26,6 +28,10 @@ QPoint centredInside(QSize frame, QPoint centre, QRect available) {
     };
     return {along(frame.width(), centre.x(), available.left(), available.width()),
             along(frame.height(), centre.y(), available.top(), available.height())};
+}
+
+QPoint framePlacement(QSize client, QMargins margins, QPoint centre, QRect available) {
+    return centredInside(client.grownBy(margins), centre, available);
 }
 
 // A window not shown yet counts as on whatever screen holds its default position,

@@ -39,6 +39,8 @@ private slots:
     void cleanup();
     void centredInside_data();
     void centredInside();
+    void theFrameIsCentredNotTheClientArea_data();
+    void theFrameIsCentredNotTheClientArea();
     void mainWindowTitleBarStaysReachable();
     void resultsWindowCentredOverTheMainWindow_data();
     void resultsWindowCentredOverTheMainWindow();
@@ -78,6 +80,26 @@ void PlacementTest::centredInside() {
     QFETCH(QRect, available);
     QFETCH(QPoint, topLeft);
     QCOMPARE(velmora::ui::centredInside(frame, centre, available), topLeft);
+}
+
+void PlacementTest::theFrameIsCentredNotTheClientArea_data() {
+    QTest::addColumn<QMargins>("margins");
+    QTest::newRow("no frame") << QMargins();
+    QTest::newRow("a title bar and borders") << QMargins(8, 31, 8, 8);
+    QTest::newRow("a title bar only") << QMargins(0, 24, 0, 0);
+}
+
+// Under a window manager the frame has a title bar above the client area: it is the
+// frame that is centred, so the window does not sit a title bar low.
+void PlacementTest::theFrameIsCentredNotTheClientArea() {
+    QFETCH(QMargins, margins);
+    const QSize client(403, 194);
+    const QPoint centre(500, 400);
+    const QPoint topLeft =
+        velmora::ui::framePlacement(client, margins, centre, QRect(0, 0, 1000, 800));
+    const QRect frame(topLeft, client.grownBy(margins));
+    QVERIFY2((frame.center() - centre).manhattanLength() <= 1,
+             qPrintable(QString("%1,%2").arg(frame.center().x()).arg(frame.center().y())));
 }
 
 // The main window is taller than the laptop panel: it starts at the panel's top, centred

@@ -763,6 +763,8 @@ void ResultsWindowTest::printUsesThePrintDialog() {
     QTest::keyClick(r, Qt::Key_P, Qt::ControlModifier);
     auto* dialog = openDialog<QPrintDialog>();
     QVERIFY(dialog);
+    // The sheet is an A4 page, and the dialog offers A4 whatever the locale's default.
+    QCOMPARE(dialog->printer()->pageLayout().pageSize().id(), QPageSize::A4);
     dialog->reject();
     QTemporaryDir dir;
     QPrinter printer;
