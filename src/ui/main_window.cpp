@@ -60,9 +60,10 @@ QLabel* slotLabel(QWidget* parent, const char* name, TwipsRect where) {
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent, std::function<QDateTime()> now)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , now_(now ? std::move(now) : &QDateTime::currentDateTime) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmora V") + toQString(kVersion));
     setWindowIcon(appIcon());
@@ -300,7 +301,7 @@ const Material* MainWindow::focusedMaterial() const {
 }
 
 void MainWindow::refreshClock() {
-    clock_->showMoment(QDateTime::currentDateTime());
+    clock_->showMoment(now_());
 }
 
 } // namespace velmora::ui

@@ -12,6 +12,7 @@
 #include "selection/selection_model.h"
 #include "ui/type_to_find.h"
 
+#include <QDateTime>
 #include <QWidget>
 
 #include <array>
@@ -32,7 +33,8 @@ class ResultsWindow;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // `now` gives the clock's moments; the system's clock when not given.
+    explicit MainWindow(QWidget* parent = nullptr, std::function<QDateTime()> now = {});
     ~MainWindow() override;
 
     // The results window: made by the first confirm, then hidden and reused by every
@@ -67,6 +69,7 @@ private:
     std::array<QCheckBox*, kMaterialCount> boxes_{};
     std::array<const Material*, kMaterialCount> focusOrder_{}; // the boxes' Tab order
     TypeToFind typeToFind_{focusOrder_};
+    std::function<QDateTime()> now_;
     std::function<std::chrono::milliseconds()> typingClock_ = [] {
         return std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now().time_since_epoch());

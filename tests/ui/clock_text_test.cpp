@@ -46,20 +46,22 @@ void ClockTextTest::dropsTheTimeZone() {
 
 void ClockTextTest::generalDateTimeForm_data() {
     QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("zh_CN") << "zh_CN"
-                           << "2026/12/8 09:05:03";
-    QTest::newRow("en_US") << "en_US"
-                           << "12/8/26 9:05:03 AM";
-    QTest::newRow("de_DE") << "de_DE"
-                           << "08.12.26 09:05:03";
+    QTest::newRow("zh_CN") << "zh_CN";
+    QTest::newRow("en_US") << "en_US";
+    QTest::newRow("de_DE") << "de_DE";
+    QTest::newRow("ko_KR") << "ko_KR";
 }
 
+// The locale's short date, a space, its long time without the time zone: as QLocale
+// itself writes them in whichever Qt runs the test, not as one Qt version's data did.
 void ClockTextTest::generalDateTimeForm() {
     QFETCH(QString, locale);
-    QFETCH(QString, expected);
+    const QLocale l(locale);
     const QDateTime when(QDate(2026, 12, 8), QTime(9, 5, 3));
-    QCOMPARE(ClockForm::of(QLocale(locale)).text(when), expected);
+    const QString expected =
+        l.toString(when.date(), l.dateFormat(QLocale::ShortFormat)) + QLatin1Char(' ') +
+        l.toString(when.time(), withoutTimeZone(l.timeFormat(QLocale::LongFormat)));
+    QCOMPARE(ClockForm::of(l).text(when), expected);
 }
 
 // The clock must stay inside lblrq at every moment of the year, in the locale's own
@@ -97,7 +99,10 @@ void ClockTextTest::fitsAtItsWidest() {
                  qPrintable(clock.text()));
         QVERIFY(clock.fontMetrics().height() <= clock.height());
     }
-    if (locale == QLatin1String("zh_CN") && songFaceInstalled()) {
+    if (locale == QLatin1String("zh_CN")) {
+        if (!songFaceInstalled()) {
+            QSKIP("the Song face is missing: its 10.5 points in Chinese are not checked");
+        }
         QCOMPARE(clock.font().pointSizeF(), 10.5);
     }
 }
