@@ -33,7 +33,7 @@ set(VELMORA_APP_ID io.github.velmora.Velmora)
 set(VELMORA_HOMEPAGE https://github.com/velmora/velmora)
 # Where the AppStream screenshots are served from: the repository's docs/ folder.
 set(VELMORA_SCREENSHOT_URL https://raw.githubusercontent.com/velmora/velmora/main/docs)
-set(VELMORA_RELEASE_DATE 2026-12-08)
+set(VELMORA_RELEASE_DATE 2026-12-09)
 set(VELMORA_PACKAGE_MAINTAINER "The Velmora developers <velmora@users.noreply.github.com>"
     CACHE STRING "Maintainer field of the Debian package")
 
@@ -49,9 +49,13 @@ set_property(TARGET velmora PROPERTY VELMORA_APP_ID ${VELMORA_APP_ID})
 # The running window names its desktop entry, so that desktops match it to its launcher.
 target_compile_definitions(velmora PRIVATE VELMORA_APP_ID="${VELMORA_APP_ID}")
 
-# On Windows the programs sit at the top of their folder, next to their DLLs.
+# On Windows the programs sit at the top of their folder, next to their DLLs, with
+# the README, the licence and the page of questions on the rule tables beside them.
 if(WIN32)
     install(TARGETS velmora velmora-cli RUNTIME DESTINATION .)
+    install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/rule-questions.md
+            DESTINATION .)
+    install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 else()
     install(TARGETS velmora velmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
@@ -78,12 +82,17 @@ if(UNIX AND NOT APPLE)
     # (gzip -n: no time stamp, so the same text makes the same file).
     set(packaging_out ${PROJECT_BINARY_DIR}/packaging)
     velmora_write_copyright(${PROJECT_SOURCE_DIR}/LICENSE ${packaging_out}/copyright)
-    configure_file(${PROJECT_SOURCE_DIR}/packaging/man/velmora.1.in ${packaging_out}/velmora.1
-                   @ONLY)
+    # The README and the page of questions on the rule tables go beside them; the
+    # licence is the copyright file.
+    foreach(page velmora velmora-cli)
+        configure_file(${PROJECT_SOURCE_DIR}/packaging/man/${page}.1.in ${packaging_out}/${page}.1
+                       @ONLY)
+    endforeach()
     find_program(GZIP gzip REQUIRED)
     set(compressed_docs)
-    foreach(source ${packaging_out}/velmora.1 ${PROJECT_SOURCE_DIR}/packaging/man/velmora-cli.1
-                   ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
+    foreach(source ${packaging_out}/velmora.1 ${packaging_out}/velmora-cli.1
+                   ${PROJECT_SOURCE_DIR}/packaging/debian/changelog
+                   ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/rule-questions.md)
         get_filename_component(name ${source} NAME)
         set(compressed ${packaging_out}/${name}.gz)
         add_custom_command(OUTPUT ${compressed}
@@ -95,6 +104,7 @@ if(UNIX AND NOT APPLE)
     install(FILES ${packaging_out}/velmora.1.gz ${packaging_out}/velmora-cli.1.gz
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${packaging_out}/copyright ${packaging_out}/changelog.gz
+                  ${packaging_out}/README.md.gz ${packaging_out}/rule-questions.md.gz
             DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
     unset(compressed_docs)
     unset(packaging_out)

@@ -9,7 +9,7 @@
 
 namespace velmora::answers {
 
-// "d5aad5f6"
+// Eight lower-case hex digits.
 QString ruleFingerprint();
 
 } // namespace velmora::answers
