@@ -7,6 +7,9 @@
 #include "recommend/processes.h"
 #include "version.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 #include <algorithm>
 #include <utility>
 
@@ -87,10 +90,12 @@ void CommandLine::takeFormats(const QStringList& formats) {
     m_taken.push_back(&m_format);
 }
 
-void CommandLine::takeOutput(const QString& description) {
-    m_output.setDescription(description);
-    m_parser.addOption(m_output);
-    m_taken.push_back(&m_output);
+void CommandLine::takeLayouts(const QStringList& layouts, const QString& description) {
+    m_layouts = layouts;
+    m_layout.setValueName(layouts.join(QLatin1Char('|')));
+    m_layout.setDescription(description);
+    m_parser.addOption(m_layout);
+    m_taken.push_back(&m_layout);
 }
 
 void CommandLine::takeColumns(const QString& description) {
@@ -99,16 +104,17 @@ void CommandLine::takeColumns(const QString& description) {
     m_taken.push_back(&m_columns);
 }
 
-void CommandLine::takeLayouts(const QStringList& layouts, const QString& description) {
-    m_layout.setValueName(layouts.join(QLatin1Char('|')));
-    m_layout.setDescription(description);
-    m_parser.addOption(m_layout);
-    m_taken.push_back(&m_layout);
+void CommandLine::takeOutput(const QString& description, const QString& missing) {
+    m_output.setDescription(description);
+    m_outputMissing = missing;
+    m_parser.addOption(m_output);
+    m_taken.push_back(&m_output);
 }
 
 void CommandLine::takeArguments(const QString& name, const QString& description,
-                                const QString& syntax) {
+                                const QString& syntax, const Count& count) {
     m_parser.addPositionalArgument(name, description, syntax);
+    m_count = count;
 }
 
 bool CommandLine::parseCommand(int* status) {
@@ -121,12 +127,76 @@ bool CommandLine::parseCommand(int* status) {
         *status = answerHelpOrVersion();
         return false;
     }
+    QString reason;
+    if (!checkCommand(&reason)) {
+        *status = misuse(reason);
+        return false;
+    }
+    return true;
+}
+
+bool CommandLine::checkCommand(QString* reason) {
     // The same option twice is a misuse, not the last one winning.
     for (const QCommandLineOption* option : m_taken) {
         if (m_parser.values(*option).size() > 1) {
-            *status = misuse();
             return false;
         }
+    }
+    if (takes(m_format)) {
+        m_formatChosen = m_parser.value(m_format).toLower();
+        if (m_formatChosen.isEmpty()) {
+            m_formatChosen = m_formats.front();
+        } else if (!m_formats.contains(m_formatChosen)) {
+            *reason = QStringLiteral("未知的输出格式：%1").arg(m_formatChosen);
+            return false;
+        }
+    }
+    if (takes(m_process)) {
+        m_processGiven = m_parser.isSet(m_process);
+        const QString wanted = m_processGiven ? m_parser.value(m_process).toLower() : QString();
+        for (const ProcessName& name : kProcessNames) {
+            if (wanted.isEmpty() || wanted == toQString(name.key)) {
+                m_processesChosen.push_back(name.process);
+            }
+        }
+        if (m_processesChosen.empty()) {
+            *reason = QStringLiteral("未知的焊接方法：%1").arg(wanted);
+            return false;
+        }
+    }
+    if (takes(m_layout) && m_parser.isSet(m_layout)) {
+        m_layoutChosen = m_parser.value(m_layout).toLower();
+        if (!m_layouts.contains(m_layoutChosen)) {
+            *reason = QStringLiteral("未知的排列：%1").arg(m_layoutChosen);
+            return false;
+        }
+    }
+    if (takes(m_columns) && m_parser.isSet(m_columns)) {
+        const QString given = m_parser.value(m_columns);
+        const std::optional<ColumnChoice> choice = columnChoice(given);
+        if (!choice) {
+            *reason = QStringLiteral("--columns 应是一列或两列的列号或表头文字，如 2,3 或 "
+                                     "母材1,母材2：%1")
+                          .arg(given);
+            return false;
+        }
+        m_columnsChosen = *choice;
+    }
+    if (takes(m_output)) {
+        m_outputFile = m_parser.value(m_output);
+        if (m_outputFile.isEmpty() && !m_outputMissing.isEmpty()) {
+            *reason = m_outputMissing;
+            return false;
+        }
+    }
+    const qsizetype count = arguments().size();
+    if (count < m_count.fewest) {
+        *reason = m_count.tooFew;
+        return false;
+    }
+    if (count > m_count.most) {
+        *reason = m_count.tooMany;
+        return false;
     }
     return true;
 }
@@ -135,57 +205,31 @@ QStringList CommandLine::arguments() const {
     return m_parser.positionalArguments().mid(1);
 }
 
-QString CommandLine::output() const {
-    return takes(m_output) ? m_parser.value(m_output) : QString();
-}
-
-QString CommandLine::format() const {
-    QString format = m_parser.value(m_format).toLower();
-    if (format.isEmpty()) {
-        return m_formats.front();
-    }
-    if (m_formats.contains(format)) {
-        return format;
-    }
-    misuse(QStringLiteral("未知的输出格式：%1").arg(format));
-    return {};
-}
-
-QString CommandLine::columns() const {
-    return takes(m_columns) ? m_parser.value(m_columns) : QString();
-}
-
-QString CommandLine::layout() const {
-    return takes(m_layout) ? m_parser.value(m_layout).toLower() : QString();
-}
-
-bool CommandLine::processGiven() const {
-    return takes(m_process) && m_parser.isSet(m_process);
-}
-
-std::vector<Process> CommandLine::processes() const {
-    std::vector<Process> processes;
-    const QString wanted = processGiven() ? m_parser.value(m_process).toLower() : QString();
-    for (const ProcessName& name : kProcessNames) {
-        if (wanted.isEmpty() || wanted == toQString(name.key)) {
-            processes.push_back(name.process);
-        }
-    }
-    if (processes.empty()) {
-        misuse(QStringLiteral("未知的焊接方法：%1").arg(wanted));
-    }
-    return processes;
-}
-
-int CommandLine::misuse(const QString& reason) const {
+int CommandLine::misuse(const QString& reason) {
     if (!reason.isEmpty()) {
         say(reason);
     }
     // Qt's usage line, and where to read more.
-    const QString usage = m_parser.helpText().section(QLatin1Char('\n'), 0, 0);
+    const QString usage = helpText().section(QLatin1Char('\n'), 0, 0);
     say(QStringLiteral("%1（velmora-cli %2--help 查看说明）")
             .arg(usage, m_command.isEmpty() ? QString() : m_command + QLatin1Char(' ')));
     return kMisuse;
+}
+
+QString CommandLine::helpText() const {
+    QString text = m_parser.helpText();
+    // Qt names the program by the path it was started from, /home/…/velmora-cli or
+    // C:\Program Files\Velmora\velmora-cli.exe; its name is what people type.
+    const QStringList started = QCoreApplication::arguments();
+    if (!started.isEmpty()) {
+        const QString path = QDir::toNativeSeparators(started.front());
+        const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
+        const qsizetype at = text.indexOf(path);
+        if (!path.isEmpty() && at >= 0 && (firstLineEnd < 0 || at < firstLineEnd)) {
+            text.replace(at, path.size(), QStringLiteral("velmora-cli"));
+        }
+    }
+    return text;
 }
 
 int CommandLine::print(const QByteArray& bytes, int status) const {
@@ -221,9 +265,9 @@ QString CommandLine::parseError() const {
 }
 
 // --help and --version go to standard output, whatever --output says.
-int CommandLine::answerHelpOrVersion() const {
+int CommandLine::answerHelpOrVersion() {
     const QString text = m_parser.isSet(m_help)
-                             ? m_parser.helpText()
+                             ? helpText()
                              : QStringLiteral("velmora-cli %1\n规则库指纹：%2\n")
                                    .arg(toQString(kVersion), answers::ruleFingerprint());
     return writeOut(text.toUtf8()) ? kDone : kWriteFailed;

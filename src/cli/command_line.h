@@ -1,10 +1,14 @@
 #pragma once
 
 // The command line of velmora-cli, read in two steps as QCommandLineParser is meant
-// for commands: parse() as far as the command's name, then that command adds its
-// options and arguments and everything is parsed again. So each command has its own
-// --help, and an option it does not take is unknown to it.
+// for commands: parse() as far as the command's name, then that command says what it
+// takes and everything is parsed again. So each command has its own --help, and an
+// option it does not take is unknown to it. Every misuse is found in that second
+// step: an option's value, the number of arguments, an output that must be given;
+// what the command reads afterwards has been checked and is only read.
 
+#include "cli/exit_status.h"
+#include "cli/joint_list.h"
 #include "recommend/recommend.h"
 
 #include <QByteArray>
@@ -16,8 +20,6 @@
 #include <vector>
 
 namespace velmora::cli {
-
-enum Status { kDone = 0, kNoRule = 1, kMisuse = 2, kWriteFailed = 3 };
 
 class CommandLine {
 public:
@@ -36,31 +38,37 @@ public:
     void beginCommand(const QString& name, const QString& summary, const QString& description);
     void takeProcess(const QString& description);
     void takeFormats(const QStringList& formats); // the first is the default
-    void takeOutput(const QString& description);
-    // --columns and --layout, of a joint list.
-    void takeColumns(const QString& description);
     void takeLayouts(const QStringList& layouts, const QString& description);
-    void takeArguments(const QString& name, const QString& description, const QString& syntax);
+    void takeColumns(const QString& description);
+    // With `missing`, the output must be given, and `missing` says so when it is not.
+    void takeOutput(const QString& description, const QString& missing = {});
+    // From `fewest` to `most` arguments; `tooFew` and `tooMany` say why, where a count
+    // is wrong, before the usage line. A command that takes none says nothing.
+    struct Count {
+        int fewest = 0;
+        int most = 0;
+        QString tooFew;
+        QString tooMany;
+    };
+    void takeArguments(const QString& name, const QString& description, const QString& syntax,
+                       const Count& count);
 
     // The second step; false after a misuse has been said (status kMisuse), or after
     // --help or --version has been answered (status in `status`).
     bool parseCommand(int* status);
 
-    // What the command was given: its arguments after its name, --output (empty when
-    // not given), --format (the default when not given, empty after a misuse has been
-    // said), and the processes asked for: the one --process names, or all four in
-    // button order (empty after a misuse has been said).
+    // What the command was given, all checked: its arguments after its name, --output
+    // (empty when not given), --format (the default when not given), the processes
+    // asked for (the one --process names, or all four in button order), --layout
+    // (empty when not given) and --columns (empty when not given).
     QStringList arguments() const;
-    QString output() const;
-    QString format() const;
-    bool processGiven() const;
-    std::vector<Process> processes() const;
-    // --columns as given, empty when not; --layout in lower case, empty when not given.
-    QString columns() const;
-    QString layout() const;
+    QString output() const { return m_outputFile; }
+    QString format() const { return m_formatChosen; }
+    bool processGiven() const { return m_processGiven; }
+    std::vector<Process> processes() const { return m_processesChosen; }
+    QString layout() const { return m_layoutChosen; }
+    const ColumnChoice& columns() const { return m_columnsChosen; }
 
-    // Says `reason` (if any) and the command's usage line; kMisuse.
-    int misuse(const QString& reason = {}) const;
     // Writes `bytes` to the file --output names or to standard output; `status`, or
     // kWriteFailed after saying why.
     int print(const QByteArray& bytes, int status = kDone) const;
@@ -69,7 +77,14 @@ public:
 private:
     bool takes(const QCommandLineOption& option) const;
     QString parseError() const;
-    int answerHelpOrVersion() const;
+    // Whether the options' values and the arguments are right; where not, `reason`
+    // says why (empty where the usage line alone says it).
+    bool checkCommand(QString* reason);
+    // Says `reason` (if any) and the command's usage line; kMisuse.
+    int misuse(const QString& reason = {});
+    // Qt's help, with the program's name where Qt puts the path it was started from.
+    QString helpText() const;
+    int answerHelpOrVersion();
 
     QStringList m_arguments;
     QString m_command;
@@ -79,11 +94,21 @@ private:
     QCommandLineOption m_version{{"v", "version"}, QStringLiteral("显示版本。")};
     QCommandLineOption m_process{{"p", "process"}, QString(), QStringLiteral("smaw|mag|gtaw|saw")};
     QCommandLineOption m_format{{"f", "format"}, QString(), QString()};
-    QCommandLineOption m_output{{"o", "output"}, QString(), QStringLiteral("file")};
-    QCommandLineOption m_columns{{"c", "columns"}, QString(), QStringLiteral("columns")};
     QCommandLineOption m_layout{{"l", "layout"}, QString(), QString()};
+    QCommandLineOption m_columns{{"c", "columns"}, QString(), QStringLiteral("columns")};
+    QCommandLineOption m_output{{"o", "output"}, QString(), QStringLiteral("file")};
     QStringList m_formats;
+    QStringList m_layouts;
+    QString m_outputMissing;
+    Count m_count;
     std::vector<const QCommandLineOption*> m_taken;
+
+    QString m_outputFile;
+    QString m_formatChosen;
+    bool m_processGiven = false;
+    std::vector<Process> m_processesChosen;
+    QString m_layoutChosen;
+    ColumnChoice m_columnsChosen;
 };
 
 } // namespace velmora::cli

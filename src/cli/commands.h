@@ -13,8 +13,8 @@ class CommandLine;
 
 struct Command {
     const char* name = "";
-    const char* summary = "";     // a line in the list of commands, UTF-8
-    const char* description = ""; // the start of the command's own --help, UTF-8
+    const char* summary = "";     // a line in the list of commands, UTF-8 (commandText)
+    const char* description = ""; // the start of the command's own --help (commandText)
     bool draws = false;           // needs QGuiApplication
     void (*setUp)(CommandLine&) = nullptr;
     int (*run)(const CommandLine&) = nullptr;
@@ -23,5 +23,9 @@ struct Command {
 std::span<const Command> commands();
 // Null when no command has the name.
 const Command* commandNamed(const QString& name);
+
+// A summary or description as it is shown: its counts ({materials}, {processes},
+// {rows}) filled in from the catalogue and the tables.
+QString commandText(const char* text);
 
 } // namespace velmora::cli

@@ -16,7 +16,7 @@ namespace {
 struct Held {
     std::mutex mutex;
     QStringList messages;
-    bool dropped = false;
+    bool explains = false;
 };
 
 Held& held() {
@@ -33,9 +33,7 @@ void hold(QtMsgType type, const QMessageLogContext& context, const QString& mess
     }
     Held& h = held();
     const std::lock_guard lock(h.mutex);
-    if (!h.dropped) {
-        h.messages << line;
-    }
+    h.messages << line;
 }
 
 } // namespace
@@ -47,17 +45,18 @@ QtMessageHold::~QtMessageHold() {
     qInstallMessageHandler(m_previous);
     Held& h = held();
     const std::lock_guard lock(h.mutex);
-    for (const QString& message : std::as_const(h.messages)) {
-        writeToStream(stderr, message.toUtf8());
+    if (h.explains) {
+        for (const QString& message : std::as_const(h.messages)) {
+            writeToStream(stderr, message.toUtf8());
+        }
     }
     h.messages.clear();
 }
 
-void QtMessageHold::drop() {
+void QtMessageHold::explainFailure() {
     Held& h = held();
     const std::lock_guard lock(h.mutex);
-    h.dropped = true;
-    h.messages.clear();
+    h.explains = true;
 }
 
 } // namespace velmora::cli

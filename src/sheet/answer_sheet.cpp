@@ -143,7 +143,8 @@ void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerS
     painter.restore();
 }
 
-bool saveAnswerSheetPdf(const QString& fileName, const AnswerSheet& sheet, QString* error) {
+bool saveAnswerSheetPdf(const QString& fileName, const AnswerSheet& sheet, QString* error,
+                        bool* notDrawn) {
     const auto fail = [&](const QString& why) {
         if (error != nullptr) {
             *error = QStringLiteral("焊材选用单未能保存到 %1：%2")
@@ -164,6 +165,9 @@ bool saveAnswerSheetPdf(const QString& fileName, const AnswerSheet& sheet, QStri
                                       QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&pdf)) {
+            if (notDrawn != nullptr) {
+                *notDrawn = true;
+            }
             return fail(QStringLiteral("无法生成 PDF"));
         }
         const QRect printable = pdf.pageLayout().paintRectPixels(pdf.resolution());

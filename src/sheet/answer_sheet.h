@@ -34,8 +34,10 @@ AnswerSheet answerSheetFor(std::string_view material1, std::string_view material
 void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerSheet& sheet);
 
 // Writes the sheet as a one-page A4 PDF. The file appears whole or not at all: it is
-// written under a temporary name and renamed. On failure `error` says why.
-bool saveAnswerSheetPdf(const QString& fileName, const AnswerSheet& sheet, QString* error);
+// written under a temporary name and renamed. On failure `error` says why, and
+// `notDrawn` (when given) whether it was the drawing, not the file, that failed.
+bool saveAnswerSheetPdf(const QString& fileName, const AnswerSheet& sheet, QString* error,
+                        bool* notDrawn = nullptr);
 
 // "焊材选用单_<material 1>[_<material 2>].pdf", with the characters that are unsafe
 // in file names on any common system replaced by "_".

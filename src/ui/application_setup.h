@@ -10,8 +10,4 @@ namespace velmora::ui {
 // so that notices read like the windows that raise them.
 void prepareApplication(QApplication& app);
 
-// Loads Qt's Simplified Chinese translation from Qt's translations folder. Returns
-// false, leaving Qt's texts in English, where that translation is not installed.
-bool installQtChineseTranslation(QApplication& app);
-
 } // namespace velmora::ui

@@ -106,6 +106,8 @@ private slots:
 #ifndef Q_OS_WIN
     void sheetNeedsNoDisplay_data();
     void sheetNeedsNoDisplay();
+    void sheetKeepsQtsRemarksToItself_data();
+    void sheetKeepsQtsRemarksToItself();
     void undecodableArgumentNamesNothing();
     void aFullDiskIsSaid();
 #endif
@@ -182,6 +184,8 @@ void CliTest::commands() {
 
     const Run run = runCli(arguments);
     QCOMPARE(run.status, status);
+    // The program is named as people type it, not by the path it was started from.
+    QVERIFY2(!run.err.contains(VELMORA_CLI), run.err.constData());
     if (!out.isNull()) {
         QCOMPARE(QString::fromUtf8(run.out), out);
     } else {
@@ -614,6 +618,42 @@ void CliTest::aFullDiskIsSaid() {
         "/bin/sh", {"-c", "exec \"$0\" answer 316L > /dev/full", QStringLiteral(VELMORA_CLI)});
     QCOMPARE(run.status, 3);
     QVERIFY2(QString::fromUtf8(run.err).contains("无法写出结果"), run.err.constData());
+}
+
+void CliTest::sheetKeepsQtsRemarksToItself_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("no --output") << QStringList{"sheet", "316L"} << 2
+                                 << "请用 --output 给出 PDF 文件";
+    QTest::newRow("an unknown name")
+        << QStringList{"sheet", "-o", "x.pdf", "316x"} << 2 << "没有名为“316x”的材料";
+    QTest::newRow("a folder that is not there")
+        << QStringList{"sheet", "-o", "没有的文件夹/x.pdf", "316L"} << 3 << "焊材选用单未能保存到";
+}
+
+// With a display and no XDG_RUNTIME_DIR, as under su or cron: Qt remarks on the
+// missing folder, which has nothing to do with a mistyped command or a missing folder
+// for the PDF, and is not said.
+void CliTest::sheetKeepsQtsRemarksToItself() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", ":0");
+    environment.remove("XDG_RUNTIME_DIR");
+    QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VELMORA_CLI), arguments);
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), status);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(err.startsWith(said), qPrintable(err));
+    QVERIFY2(!err.contains("XDG_RUNTIME_DIR"), qPrintable(err));
 }
 
 // Arguments that are not UTF-8, as a terminal in another encoding passes them, name

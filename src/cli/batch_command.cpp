@@ -1,0 +1,105 @@
+#include "cli/batch_command.h"
+
+#include "cli/command_output.h"
+#include "cli/input_text.h"
+#include "cli/joint_list.h"
+
+namespace velmora::cli {
+namespace {
+
+// How the carried columns are headed where the list has no header: "column4" among
+// the English headings of the rows, "第 4 列" among the Chinese of the joints.
+answers::ListColumns listColumns(const JointList& list, bool joints) {
+    answers::ListColumns columns;
+    for (const JointList::Column& column : list.carried) {
+        const QString heading = !column.heading.isEmpty() ? column.heading
+                                : joints ? QStringLiteral("第 %1 列").arg(column.number)
+                                         : QStringLiteral("column%1").arg(column.number);
+        columns.headings.push_back(heading.toStdString());
+    }
+    return columns;
+}
+
+// The joint list named by the command's argument, read as --columns says; nullopt
+// after saying why it cannot be.
+std::optional<JointList> jointListFrom(const CommandLine& line) {
+    const QString file = line.arguments().front();
+    QString error;
+    const std::optional<QByteArray> bytes = readInput(file, &error);
+    if (!bytes) {
+        CommandLine::say(error);
+        return std::nullopt;
+    }
+    const std::optional<QString> text = decodeText(*bytes);
+    if (!text) {
+        CommandLine::say(
+            QStringLiteral("%1：既不是 UTF-8 也不是 GB18030 文本").arg(inputName(file)));
+        return std::nullopt;
+    }
+    JointList list = readJointList(*text, line.columns());
+    for (const JointList::Fault& fault : list.faults) {
+        CommandLine::say(QStringLiteral("第 %1 行：%2").arg(fault.line).arg(fault.reason));
+    }
+    if (!list.faults.empty()) {
+        return std::nullopt;
+    }
+    return list;
+}
+
+} // namespace
+
+void setUpBatch(CommandLine& line) {
+    line.takeProcess(
+        QStringLiteral("只列出这一种焊接方法的答案；不给出时每个接头四种方法都列出。"));
+    line.takeFormats({QStringLiteral("tsv"), QStringLiteral("csv"), QStringLiteral("json")});
+    line.takeLayouts({QStringLiteral("rows"), QStringLiteral("joints")},
+                     QStringLiteral("rows：每个接头、每种焊接方法一行（TSV 和 JSON 默认）；joints："
+                                    "每个接头一行，各焊接方法的答案并排，中文表头（CSV 默认，"
+                                    "可回到 Excel）。"));
+    line.takeColumns(QStringLiteral("材料所在的一列或两列：列号（从 1 起）或表头文字，如 2,3 或 "
+                                    "母材1,母材2。不给出时按表头找“母材”“材料”等列；没有这样的"
+                                    "表头时，每一格都是材料。其他列原样带到结果中。"));
+    line.takeOutput(QStringLiteral("把结果写入这个文件，不写到标准输出。"));
+    const QString one = QStringLiteral("请给出一个接头清单文件，或以 - 读标准输入");
+    line.takeArguments(QStringLiteral("list"),
+                       QStringLiteral("接头清单：每行一个接头，以逗号或制表符分隔；- 为标准输入"),
+                       QStringLiteral("FILE|-"), {1, 1, one, one});
+}
+
+// Every line is checked before anything is written: one bad line, and nothing is.
+int batch(const CommandLine& line) {
+    const std::optional<JointList> list = jointListFrom(line);
+    if (!list) {
+        return kMisuse;
+    }
+    const bool joints = line.layout().isEmpty() ? line.format() == QLatin1String("csv")
+                                                : line.layout() == QLatin1String("joints");
+    const answers::ListColumns headed = listColumns(*list, joints);
+    const std::vector<Process> processes = line.processes();
+    // The carried cells as the rows hold them, one vector per joint.
+    std::vector<std::vector<std::string>> carried(list->joints.size());
+    std::vector<AnswerRow> rows;
+    rows.reserve(list->joints.size() * processes.size());
+    for (std::size_t i = 0; i < list->joints.size(); ++i) {
+        const JointList::Entry& entry = list->joints[i];
+        for (const QString& cell : entry.carried) {
+            carried[i].push_back(cell.toStdString());
+        }
+        appendRows(rows,
+                   rowsFor(entry.joint.material1, entry.joint.material2, entry.line, carried[i]),
+                   processes);
+    }
+    if (!joints) {
+        return printRows(line, rows, &headed);
+    }
+    if (line.format() == QLatin1String("csv")) {
+        return line.print(answers::jointsAsCsv(rows, processes, headed));
+    }
+    if (line.format() == QLatin1String("json")) {
+        return line.print(answers::jointsAsJson(rows, processes, headed));
+    }
+    std::string problem;
+    return printTsv(line, answers::jointsAsTsv(rows, processes, headed, &problem), problem);
+}
+
+} // namespace velmora::cli
