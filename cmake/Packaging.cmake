@@ -47,7 +47,7 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/velmora.metainfo.xml.in ${VELMORA
 # build system is generated.
 set_property(TARGET velmora PROPERTY VELMORA_APP_ID ${VELMORA_APP_ID})
 # The running window names its desktop entry, so that desktops match it to its launcher.
-target_compile_definitions(velmora PRIVATE VELMORA_APP_ID="${VELMORA_APP_ID}")
+target_compile_definitions(velmora_ui PRIVATE VELMORA_APP_ID="${VELMORA_APP_ID}")
 
 # On Windows the programs sit at the top of their folder, next to their DLLs, with
 # the README, the licence and the page of questions on the rule tables beside them.

@@ -10,13 +10,9 @@
 namespace velmora {
 namespace {
 
-constexpr char lower(char c) noexcept {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 constexpr bool sameIgnoringCase(std::string_view a, std::string_view b) noexcept {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return lower(x) == lower(y); });
+                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
 constexpr bool startsIgnoringCase(std::string_view text, std::string_view start) noexcept {
@@ -162,7 +158,7 @@ std::vector<char32_t> characters(std::string_view text, std::size_t limit) {
             ++i;
             continue;
         }
-        out.push_back(c < 0x80 ? static_cast<char32_t>(lower(static_cast<char>(c))) : c);
+        out.push_back(c < 0x80 ? static_cast<char32_t>(lowerAscii(static_cast<char>(c))) : c);
         i += length;
     }
     return out;

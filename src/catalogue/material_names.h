@@ -14,6 +14,11 @@
 
 namespace velmora {
 
+// Letter case counts for ASCII letters only: every letter of a name is one.
+constexpr char lowerAscii(char c) noexcept {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 struct NameLookup {
     // The material meant, or null when the name fits none or several.
     const Material* material = nullptr;

@@ -18,10 +18,6 @@ std::size_t lastCharacterLength(std::string_view text) {
     return n;
 }
 
-char lowerAscii(char c) noexcept {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // "sss" (or "sSs"): one character typed again and again, which steps through the
 // materials that start with it.
 bool oneCharacterRepeated(std::string_view text) {
