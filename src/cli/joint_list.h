@@ -55,6 +55,6 @@ struct JointList {
     std::vector<Fault> faults; // every line that names no joint, in order
 };
 
-JointList readJointList(const QString& text, const ColumnChoice& columns = {});
+JointList readJointList(const QString& text, const ColumnChoice& choice = {});
 
 } // namespace velmora::cli
