@@ -20,10 +20,6 @@ public:
     void fitFont(const QFont& preferred);
 
 private:
-    // The widest text the form makes in `font`: the widest date of the year (every
-    // month, a full week of two-digit days) and the widest time of the day.
-    QString widestText(const QFont& font) const;
-
     ClockForm form_;
 };
 

@@ -36,12 +36,15 @@ inline constexpr qreal kSmallestFitPoints = 5.0;
 
 // `font` when every text fits its room; otherwise the largest size below it, on the
 // quarter-point steps down from it and no smaller than 5 pt, at which every text does
-// (5 pt where none does).
+// (the smallest step where none does). Found by bisection; each text is measured once
+// at `font`'s size, and at smaller ones only the widest text of each room.
 QFont largestFittingFont(const QFont& font, std::span<const TextRoom> texts);
 // The same search, with what "fits" means left to `fits`.
 QFont largestFittingFont(QFont font, const std::function<bool(const QFont&)>& fits);
-// The same search for rules that read the labels themselves (their size hints): each
-// size is set on all `labels` before `fits` is asked, and they keep the one found.
+// The same for rules that read the labels themselves (their size hints): each size,
+// a quarter point apart from the labels' own down, is set on all `labels` before `fits`
+// is asked, and they keep the first that fits. Not bisected: a label's size hint
+// follows the fonts it has had.
 void fitLabelsFont(const QList<QLabel*>& labels, const std::function<bool()>& fits);
 
 // The room a widget gives its caption: a check box's beside its indicator, a push

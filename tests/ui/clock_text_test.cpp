@@ -19,6 +19,8 @@ private slots:
     void generalDateTimeForm();
     void fitsAtItsWidest_data();
     void fitsAtItsWidest();
+    void widestFromTheFormatIsTheWidestOfAll_data();
+    void widestFromTheFormatIsTheWidestOfAll();
 };
 
 void ClockTextTest::dropsTheTimeZone_data() {
@@ -104,6 +106,57 @@ void ClockTextTest::fitsAtItsWidest() {
             QSKIP("the Song face is missing: its 10.5 points in Chinese are not checked");
         }
         QCOMPARE(clock.font().pointSizeF(), 10.5);
+    }
+}
+
+void ClockTextTest::widestFromTheFormatIsTheWidestOfAll_data() {
+    fitsAtItsWidest_data();
+    QTest::newRow("month and weekday names") << "en_US"
+                                             << "ddd d MMMM yyyy"
+                                             << "h:mm:ss ap";
+    QTest::newRow("zero-padded 24 hours") << "de_DE"
+                                          << "dd.MM.yyyy"
+                                          << "HH:mm:ss";
+}
+
+// The widest text worked out from what the formats can vary is the widest of every
+// date of the year (a week of two-digit days in each month) and every hour, the first
+// of them where several are as wide: in the Song face, and in the stand-in faces,
+// whose "1" is narrower than the other digits, and whose "AM" is wider than "PM" in
+// one and narrower in the other.
+void ClockTextTest::widestFromTheFormatIsTheWidestOfAll() {
+    QFETCH(QString, locale);
+    QFETCH(QString, dateFormat);
+    QFETCH(QString, timeFormat);
+    ClockForm form = ClockForm::of(QLocale(locale));
+    if (!dateFormat.isEmpty()) {
+        form.dateFormat = dateFormat;
+        form.timeFormat = timeFormat;
+    }
+    for (const QFont& font : {songFont(10.5, true), QFont(QStringLiteral("Noto Serif CJK SC"), 11),
+                              QFont(QStringLiteral("Noto Sans CJK SC"), 11)}) {
+        const QFontMetrics metrics(font);
+        const auto widest = [&](const QStringList& texts) {
+            QString best;
+            for (const QString& t : texts) {
+                if (best.isNull() ||
+                    metrics.horizontalAdvance(t) > metrics.horizontalAdvance(best)) {
+                    best = t;
+                }
+            }
+            return best;
+        };
+        QStringList dates;
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 22; day <= 28; ++day) {
+                dates << form.locale.toString(QDate(2088, month, day), form.dateFormat);
+            }
+        }
+        QStringList times;
+        for (int hour = 0; hour < 24; ++hour) {
+            times << form.locale.toString(QTime(hour, 58, 58), form.timeFormat);
+        }
+        QCOMPARE(widestClockText(form, font), widest(dates) + u' ' + widest(times));
     }
 }
 
