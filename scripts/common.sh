@@ -72,7 +72,13 @@ velmora_build_web() {
     # emcc runs under whatever node is first on PATH; one that is not Debian's does not
     # look in Debian's folder for acorn.
     export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-    emcmake cmake -S "$VELMORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
-        -DVELMORA_WERROR="${VELMORA_WERROR:-OFF}" "$@" >/dev/null
+    # emcmake says the command it runs; only CMake's own complaints are of interest.
+    local said
+    said=$(emcmake cmake -S "$VELMORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
+        -DVELMORA_WERROR="${VELMORA_WERROR:-OFF}" "$@" 2>&1 >/dev/null) || {
+        echo "$said" >&2
+        return 1
+    }
+    grep -v '^configure: ' <<<"$said" >&2 || true
     cmake --build "$dir" --parallel "$(nproc)"
 }
