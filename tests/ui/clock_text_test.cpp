@@ -10,6 +10,23 @@ using namespace velmora::ui;
 using velmora::sheet::songFaceInstalled;
 using velmora::sheet::songFont;
 
+namespace {
+
+// The row's locale's form, or the formats the row gives in it.
+ClockForm formOfTheRow() {
+    QFETCH(QString, locale);
+    QFETCH(QString, dateFormat);
+    QFETCH(QString, timeFormat);
+    ClockForm form = ClockForm::of(QLocale(locale));
+    if (!dateFormat.isEmpty()) {
+        form.dateFormat = dateFormat;
+        form.timeFormat = timeFormat;
+    }
+    return form;
+}
+
+} // namespace
+
 class ClockTextTest : public QObject {
     Q_OBJECT
 private slots:
@@ -84,13 +101,7 @@ void ClockTextTest::fitsAtItsWidest_data() {
 
 void ClockTextTest::fitsAtItsWidest() {
     QFETCH(QString, locale);
-    QFETCH(QString, dateFormat);
-    QFETCH(QString, timeFormat);
-    ClockForm form = ClockForm::of(QLocale(locale));
-    if (!dateFormat.isEmpty()) {
-        form.dateFormat = dateFormat;
-        form.timeFormat = timeFormat;
-    }
+    const ClockForm form = formOfTheRow();
     ClockLabel clock(form, nullptr);
     clock.setGeometry(px(main_layout::kClock));
     clock.fitFont(songFont(10.5, true));
@@ -125,14 +136,7 @@ void ClockTextTest::widestFromTheFormatIsTheWidestOfAll_data() {
 // whose "1" is narrower than the other digits, and whose "AM" is wider than "PM" in
 // one and narrower in the other.
 void ClockTextTest::widestFromTheFormatIsTheWidestOfAll() {
-    QFETCH(QString, locale);
-    QFETCH(QString, dateFormat);
-    QFETCH(QString, timeFormat);
-    ClockForm form = ClockForm::of(QLocale(locale));
-    if (!dateFormat.isEmpty()) {
-        form.dateFormat = dateFormat;
-        form.timeFormat = timeFormat;
-    }
+    const ClockForm form = formOfTheRow();
     for (const QFont& font : {songFont(10.5, true), QFont(QStringLiteral("Noto Serif CJK SC"), 11),
                               QFont(QStringLiteral("Noto Sans CJK SC"), 11)}) {
         const QFontMetrics metrics(font);
