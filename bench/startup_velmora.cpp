@@ -7,6 +7,6 @@
 #include "ui/velmora_program.h"
 
 int main(int argc, char* argv[]) {
-    return velmora::ui::runVelmora(argc, argv,
-                                   [](velmora::ui::MainWindow& window) { new QuitWhenShown(&window); });
+    return velmora::ui::runVelmora(
+        argc, argv, [](velmora::ui::MainWindow& window) { new QuitWhenShown(&window); });
 }

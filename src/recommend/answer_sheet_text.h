@@ -23,7 +23,7 @@ struct AnswerSheetText {
     };
     std::array<Row, kProcessCount> rows; // in button order
     std::string_view notice;             // the usage notice, at the foot
-    std::string edition;                 // "规则库 <version> · <fingerprint>": the rules that answered
+    std::string edition; // "规则库 <version> · <fingerprint>": the rules that answered
 };
 
 inline constexpr std::string_view kAnswerSheetTitle = "焊材选用单";

@@ -14,7 +14,8 @@ private slots:
 
 void DocumentsTest::nameTheRuleBaseTheProgramAnswersFrom_data() {
     QTest::addColumn<QString>("path");
-    for (const char* path : {"README.md", "docs/rule-questions.md", "packaging/man/velmora-cli.1.in"}) {
+    for (const char* path :
+         {"README.md", "docs/rule-questions.md", "packaging/man/velmora-cli.1.in"}) {
         QTest::newRow(path) << QString::fromLatin1(path);
     }
 }
@@ -27,7 +28,8 @@ void DocumentsTest::nameTheRuleBaseTheProgramAnswersFrom() {
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     const QString text = QString::fromUtf8(file.readAll());
     const QString fingerprint = velmora::answers::ruleFingerprint();
-    static const QRegularExpression word(QStringLiteral("(?<![0-9A-Za-z])[0-9a-f]{8}(?![0-9A-Za-z])"));
+    static const QRegularExpression word(
+        QStringLiteral("(?<![0-9A-Za-z])[0-9a-f]{8}(?![0-9A-Za-z])"));
     int named = 0;
     for (const QRegularExpressionMatch& m : word.globalMatch(text)) {
         QCOMPARE(m.captured(), fingerprint);
