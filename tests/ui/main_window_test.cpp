@@ -20,6 +20,16 @@
 
 using velmora::ui::MainWindow;
 
+namespace {
+
+// The moment every window's clock shows, whatever the hour and date of the run: the
+// year's widest, two-digit month, day and hour, after noon.
+QDateTime aFixedMoment() {
+    return QDateTime(QDate(2026, 12, 28), QTime(12, 58, 58));
+}
+
+} // namespace
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -69,7 +79,7 @@ void MainWindowTest::cleanup() {
 }
 
 void MainWindowTest::windowIsFixedAndTitled() {
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     QCOMPARE(w.objectName(), "Form1");
     QCOMPARE(w.windowTitle(), "Velmora V1.0");
     QCOMPARE(w.size(), QSize(625, 436));
@@ -142,7 +152,7 @@ void MainWindowTest::boxesStandWhereTheTwipsSay() {
     QFETCH(int, left);
     QFETCH(int, top);
     QFETCH(int, width);
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto* box = child<QCheckBox>(w, name);
@@ -208,7 +218,7 @@ void MainWindowTest::framesStandWhereTheTwipsSay() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QRect, twips);
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     auto* frame = child<QGroupBox>(w, name);
     QCOMPARE(frame->parentWidget(), &w);
     QCOMPARE(frame->title(), caption);
@@ -217,7 +227,7 @@ void MainWindowTest::framesStandWhereTheTwipsSay() {
 }
 
 void MainWindowTest::grade904LIsClickableInsideTG() {
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto* box = child<QCheckBox>(w, "chk43");
@@ -232,7 +242,7 @@ void MainWindowTest::grade904LIsClickableInsideTG() {
 // Every text of the side column fits its place: the notice to its last line, the
 // headings and clock, the button captions, and any designation in a slot.
 void MainWindowTest::sideColumnTextsFit() {
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     const auto* notice = child<QLabel>(w, "Label1");
     QVERIFY(notice->wordWrap());
     const QString text = notice->text();
@@ -256,11 +266,10 @@ void MainWindowTest::sideColumnTextsFit() {
     // The clock at the year's widest moment, in a long form (Korean, twelve-hour).
     const QLocale korean(QLocale::Korean, QLocale::SouthKorea);
     QLocale::setDefault(korean);
-    const MainWindow inKorean;
+    const MainWindow inKorean(nullptr, aFixedMoment);
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     const auto* clock = child<QLabel>(inKorean, "lblrq");
-    const QString widest =
-        velmora::ui::ClockForm::of(korean).text(QDateTime(QDate(2026, 12, 28), QTime(12, 58, 58)));
+    const QString widest = velmora::ui::ClockForm::of(korean).text(aFixedMoment());
     QVERIFY2(clock->fontMetrics().horizontalAdvance(widest) <= clock->width(), qPrintable(widest));
     QVERIFY(clock->fontMetrics().height() <= clock->height());
     const auto* slot = child<QLabel>(w, "lblcl1");
@@ -301,7 +310,7 @@ void MainWindowTest::accessibleNames() {
     QFETCH(QString, object);
     QFETCH(QString, name);
     QFETCH(QString, description);
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     clickIndicator(child<QCheckBox>(w, "chk6"));
     clickIndicator(child<QCheckBox>(w, "chk4"));
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child<QWidget>(w, object));
@@ -311,7 +320,7 @@ void MainWindowTest::accessibleNames() {
 }
 
 void MainWindowTest::selectionScenarioByClicking() {
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto* slot1 = child<QLabel>(w, "lblcl1");
@@ -347,7 +356,7 @@ void MainWindowTest::selectionScenarioByClicking() {
 }
 
 void MainWindowTest::clearUnticksAndEmptiesTheSlots() {
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     clickIndicator(child<QCheckBox>(w, "chk1"));
@@ -364,7 +373,7 @@ void MainWindowTest::clearUnticksAndEmptiesTheSlots() {
 }
 
 void MainWindowTest::confirmWithNothingChosenShowsANotice() {
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QSignalSpy opened(&w, &MainWindow::resultsOpened);
@@ -380,7 +389,7 @@ void MainWindowTest::confirmWithNothingChosenShowsANotice() {
 }
 
 void MainWindowTest::confirmHidesTheWindowAndAsksForResults() {
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QSignalSpy opened(&w, &MainWindow::resultsOpened);
@@ -418,7 +427,7 @@ void MainWindowTest::clockRunsFromTheStart() {
 }
 
 void MainWindowTest::tabWalksTheGroupsColumnByColumn() {
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(activate(&w));
@@ -441,7 +450,7 @@ void MainWindowTest::tabWalksTheGroupsColumnByColumn() {
 }
 
 void MainWindowTest::spaceTogglesTheFocusedBox() {
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(activate(&w));
@@ -470,7 +479,7 @@ void MainWindowTest::enterPressesTheFocusedButtonElseConfirms() {
     QFETCH(QString, focus);
     QFETCH(int, key);
     QFETCH(bool, confirms);
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(activate(&w));
@@ -490,7 +499,7 @@ void MainWindowTest::enterPressesTheFocusedButtonElseConfirms() {
 // More boxes ticked while the refusal is up (a program's clicks, or ones queued
 // before it came): one notice, and after OK every refused box is unticked.
 void MainWindowTest::ticksWhileTheRefusalIsUp() {
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     for (const char* name : {"chk6", "chk4", "chk10", "Chk11", "chk43"}) {
@@ -543,7 +552,7 @@ void MainWindowTest::typingFindsAMaterial() {
     QFETCH(QString, keys);
     QFETCH(bool, notice);
     QFETCH(QString, focus);
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     // Every key a tenth of a second after the last, however slowly the machine runs.
     std::chrono::milliseconds now{0};
     w.setTypingClock([&now] { return now += std::chrono::milliseconds(100); });
@@ -584,7 +593,7 @@ namespace {
 QImage typedTextShown(const QString& keys) {
     const QFont before = QApplication::font();
     QApplication::setFont(velmora::sheet::songFont(velmora::ui::kWindowFontPoints));
-    MainWindow w;
+    MainWindow w(nullptr, aFixedMoment);
     w.setTypingClock([] { return std::chrono::milliseconds(0); }); // one burst of keys
     w.show();
     QImage shown;
