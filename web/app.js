@@ -152,7 +152,6 @@ class Page {
     $('link').href = linkFor(chosen);
     $('print').disabled = chosen.length === 0;
     this.showAnswers(slot1, slot2, chosen.length > 0);
-    this.buildSheet(slot1, slot2);
   }
 
   // The four processes at once, each as the results window shows it.
@@ -196,7 +195,8 @@ class Page {
     this.say(`已复制${caption}的答案`);
   }
 
-  // The answer sheet, as the desktop prints it: shown only when printing.
+  // The answer sheet, as the desktop prints it, at the moment of printing: shown only
+  // then, and made only then.
   buildSheet(slot1, slot2) {
     const now = new Date();
     const s = this.core.sheet(slot1, slot2, now.getFullYear(), now.getMonth() + 1, now.getDate(),
@@ -262,8 +262,6 @@ class Page {
     const fingerprint = await fingerprintOf(this.core.ruleBaseText());
     this.fingerprint = fingerprint ?? '';
     $('fingerprint').textContent = fingerprint ?? '（需在 https 或本机地址下打开才能算出）';
-    const { slot1, slot2 } = this.slots();
-    this.buildSheet(slot1, slot2);
   }
 
   wire() {
