@@ -22,6 +22,16 @@ void append(QByteArray& out, std::string_view text) {
 
 using Record = std::vector<std::string_view>;
 
+// The row's cells under the list's other columns, one for each heading; a line with
+// fewer cells than the list has columns has empty ones after its last.
+Record carriedCells(const AnswerRow& row, const ListColumns& list) {
+    Record cells;
+    for (std::size_t i = 0; i < list.headings.size(); ++i) {
+        cells.push_back(i < row.carried.size() ? std::string_view(row.carried[i]) : "");
+    }
+    return cells;
+}
+
 // A record of the answer's own columns after the list's: line number (kept in
 // `number`) and carried cells, where the rows come from a list.
 Record listPart(const AnswerRow& row, const ListColumns* list, std::string& number) {
@@ -29,9 +39,8 @@ Record listPart(const AnswerRow& row, const ListColumns* list, std::string& numb
     if (list != nullptr) {
         number = std::to_string(row.line);
         r.push_back(number);
-        for (std::size_t i = 0; i < list->headings.size(); ++i) {
-            r.push_back(i < row.carried.size() ? std::string_view(row.carried[i]) : "");
-        }
+        const Record carried = carriedCells(row, *list);
+        r.insert(r.end(), carried.begin(), carried.end());
     }
     return r;
 }
@@ -127,10 +136,10 @@ void addJoint(QJsonObject& object, const AnswerRow& row, const ListColumns* list
     }
     object.insert("line", row.line);
     QJsonArray carried;
-    for (std::size_t i = 0; i < list->headings.size(); ++i) {
+    const Record cells = carriedCells(row, *list);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
         carried.append(
-            QJsonObject{{"column", toQString(list->headings[i])},
-                        {"text", i < row.carried.size() ? toQString(row.carried[i]) : QString()}});
+            QJsonObject{{"column", toQString(list->headings[i])}, {"text", toQString(cells[i])}});
     }
     object.insert("carried", carried);
 }
@@ -163,10 +172,7 @@ std::vector<Record> jointRecords(std::span<const AnswerRow> rows,
     for (std::size_t at = 0; !processes.empty() && at + processes.size() <= rows.size();
          at += processes.size()) {
         const AnswerRow& joint = rows[at];
-        Record r;
-        for (std::size_t i = 0; i < list.headings.size(); ++i) {
-            r.push_back(i < joint.carried.size() ? std::string_view(joint.carried[i]) : "");
-        }
+        Record r = carriedCells(joint, list);
         r.insert(r.end(), {joint.material1, joint.material2});
         for (std::size_t p = 0; p < processes.size(); ++p) {
             const ProcessAnswer& answer = rows[at + p].answer;

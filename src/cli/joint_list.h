@@ -27,7 +27,6 @@ namespace velmora::cli {
 struct ColumnChoice {
     std::vector<int> numbers;
     QStringList headings;
-    bool empty() const { return numbers.empty() && headings.empty(); }
 };
 
 // "2,3" or "母材1,母材2": one or two columns; nullopt when the text gives none, more

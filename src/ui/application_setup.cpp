@@ -9,7 +9,7 @@
 
 namespace velmora::ui {
 
-void prepareApplication(QApplication& /*app*/) {
+void prepareApplication() {
     installQtChineseTranslation();
     QApplication::setFont(sheet::songFont(kWindowFontPoints));
 }

@@ -22,11 +22,9 @@ QString versionText() {
         .arg(toQString(kVersion), answers::ruleFingerprint());
 }
 
-struct Parsed {
-    bool version = false; // the rest (--help, a misuse) Qt has answered and ended
-};
-
-Parsed parse(const QCoreApplication& app) {
+// Whether --version was asked for; the rest (--help, a misuse) Qt has answered and
+// ended the program.
+bool asksForVersion(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Velmora 焊材选用"));
     parser.addHelpOption();
@@ -34,7 +32,7 @@ Parsed parse(const QCoreApplication& app) {
                                      QStringLiteral("显示版本与规则库指纹。"));
     parser.addOption(version);
     parser.process(app);
-    return {parser.isSet(version)};
+    return parser.isSet(version);
 }
 
 #ifndef Q_OS_WIN
@@ -58,7 +56,7 @@ int runVelmora(int argc, char* argv[], const std::function<void(MainWindow&)>& s
     if (onlyAsksToBeTold(argc, argv)) {
         const QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
-        if (parse(app).version) {
+        if (asksForVersion(app)) {
             std::fputs(versionText().toUtf8().constData(), stdout);
         }
         return 0;
@@ -70,8 +68,8 @@ int runVelmora(int argc, char* argv[], const std::function<void(MainWindow&)>& s
 #ifdef VELMORA_APP_ID
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
 #endif
-    prepareApplication(app);
-    if (parse(app).version) {
+    prepareApplication();
+    if (asksForVersion(app)) {
         // A Windows GUI program has no console to write to: there it is said in a
         // message box, as Qt's own --version does.
         QMessageBox::information(nullptr, QStringLiteral("Velmora"), versionText().trimmed());

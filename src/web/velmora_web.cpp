@@ -91,19 +91,16 @@ SelectionModel& selection() {
 
 // {refused: false}, or {refused: true, text, title} with the notice to show.
 val tick(const std::string& designation) {
+    if (const Material* m = findMaterial(designation)) {
+        const auto ticked = selection().tick(*m);
+        if (const auto* refused = std::get_if<SelectionModel::Refused>(&ticked)) {
+            val result = notice(refused->notice);
+            result.set("refused", true);
+            return result;
+        }
+    }
     val result = val::object();
-    const Material* m = findMaterial(designation);
-    if (m == nullptr) {
-        result.set("refused", false);
-        return result;
-    }
-    const auto ticked = selection().tick(*m);
-    const auto* refused = std::get_if<SelectionModel::Refused>(&ticked);
-    result.set("refused", refused != nullptr);
-    if (refused != nullptr) {
-        result.set("text", text(refused->notice.text));
-        result.set("title", text(refused->notice.title));
-    }
+    result.set("refused", false);
     return result;
 }
 
@@ -179,10 +176,6 @@ val sheet(const std::string& slot1, const std::string& slot2, int year, int mont
     return result;
 }
 
-std::string moment(int year, int month, int day, int hour, int minute) {
-    return sheetMoment(year, month, day, hour, minute);
-}
-
 val notices() {
     val result = val::object();
     result.set("tooMany", notice(SelectionModel::kTooManyNotice));
@@ -217,7 +210,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("answers", &answers);
     emscripten::function("copiedAnswer", &copied);
     emscripten::function("sheet", &sheet);
-    emscripten::function("sheetMoment", &moment);
+    emscripten::function("sheetMoment", &sheetMoment);
     emscripten::function("notices", &notices);
     emscripten::function("usageNotice", &usageNotice);
 }

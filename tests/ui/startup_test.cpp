@@ -26,7 +26,7 @@ void StartupTest::initTestCase() {
         QSKIP("Qt's translations are not installed with this Qt");
     }
 #endif
-    velmora::ui::prepareApplication(*qApp);
+    velmora::ui::prepareApplication();
 }
 
 void StartupTest::qtTextsAreChinese_data() {

@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    velmora::ui::prepareApplication(app);
+    velmora::ui::prepareApplication();
 
     velmora::ui::MainWindow main;
     main.show();
