@@ -36,6 +36,7 @@ class Page {
   constructor(core) {
     this.core = core;
     this.boxes = new Map(); // designation → its check box
+    this.readAs = new Map(); // designation → what the name it was chosen by was read as
     this.fingerprint = '';
   }
 
@@ -78,6 +79,9 @@ class Page {
   // A box ticked or unticked by the user: the core decides; a third is refused.
   toggled(designation, ticked) {
     this.say('');
+    if (!ticked) {
+      this.readAs.delete(designation);
+    }
     if (ticked) {
       const result = this.core.tick(designation);
       if (result.refused) {
@@ -89,6 +93,15 @@ class Page {
       this.core.untick(designation);
     }
     this.changed();
+  }
+
+  // A material chosen by a name of today's drawings shows what that name was read as.
+  noteReadAs(designation, readAs) {
+    if (readAs) {
+      this.readAs.set(designation, readAs);
+    } else {
+      this.readAs.delete(designation);
+    }
   }
 
   say(notice) {
@@ -116,9 +129,10 @@ class Page {
       problem(this.linkProblem(chosen));
     } else {
       problem('');
-      for (const designation of chosen.designations) {
+      chosen.designations.forEach((designation, i) => {
         this.core.tick(designation);
-      }
+        this.noteReadAs(designation, chosen.readAs[i]);
+      });
     }
     this.show();
   }
@@ -132,13 +146,8 @@ class Page {
         return `这个链接给出的材料多于两种：${this.core.notices().tooMany.text}。${nothing}`;
       case 'twice':
         return `这个链接中“${name}”重复出现，同一种材料只能选一次。${nothing}`;
-      default: {
-        const found = this.core.lookUp(name);
-        const offered = found.candidates.map((c) => `“${c}”`).join('、');
-        return found.ambiguous
-          ? `这个链接中的“${name}”可指多种材料：${offered}。${nothing}`
-          : `这个链接中的“${name}”不是目录中的材料，最接近的是：${offered}。${nothing}`;
-      }
+      default:
+        return `这个链接中：${this.core.lookUp(name).problem}。${nothing}`;
     }
   }
 
@@ -147,8 +156,14 @@ class Page {
     for (const [designation, box] of this.boxes) {
       box.checked = chosen.includes(designation);
     }
+    for (const designation of this.readAs.keys()) {
+      if (!chosen.includes(designation)) {
+        this.readAs.delete(designation);
+      }
+    }
     $('chosen').replaceChildren(
-      ...(chosen.length === 0 ? ['（无）'] : chosen.map((c) => element('span', { class: 'slot' }, c))));
+      ...(chosen.length === 0 ? ['（无）'] : chosen.map((c) => element('span', { class: 'slot' }, c,
+        ...(this.readAs.has(c) ? [element('span', { class: 'read-as' }, `（${this.readAs.get(c)}）`)] : [])))));
     $('link').href = linkFor(chosen);
     $('print').disabled = chosen.length === 0;
     this.showAnswers(slot1, slot2, chosen.length > 0);
@@ -218,7 +233,7 @@ class Page {
   // material the name means, as velmora-cli would.
   searchTyped() {
     const typed = $('search').value;
-    const found = typed.trim() === '' ? null : this.core.lookUp(typed);
+    const found = typed.trim() === '' ? null : this.core.lookUp(typed.trim());
     for (const [designation, box] of this.boxes) {
       const row = box.parentElement;
       row.hidden = found !== null && found.material !== designation && !this.core.startsWith(designation, typed.trim());
@@ -228,10 +243,9 @@ class Page {
     }
     let said = '';
     if (found?.material) {
-      said = `按回车选择 ${found.material}`;
+      said = `按回车选择 ${found.material}${found.readAs ? `（${found.readAs}）` : ''}`;
     } else if (found) {
-      const offered = found.candidates.map((c) => `“${c}”`).join('、');
-      said = found.ambiguous ? `“${typed.trim()}”可指多种材料：${offered}` : `没有名为“${typed.trim()}”的材料，最接近的是：${offered}`;
+      said = found.problem;
     }
     $('search-result').textContent = said;
     return found;
@@ -245,6 +259,7 @@ class Page {
     const box = this.boxes.get(found.material);
     if (!box.checked) {
       box.checked = true;
+      this.noteReadAs(found.material, found.readAs);
       this.toggled(found.material, true);
     }
     if (box.checked) {

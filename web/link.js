@@ -25,7 +25,8 @@ export function namesIn(fragment) {
 }
 
 // The designations a link's names choose, looked up with `lookUp` (the core's, as
-// velmora-cli resolves names): { designations } or { problem, name }, where problem
+// velmora-cli resolves names): { designations, readAs } (what each name of today's
+// drawings was read as, "" for the catalogue's own) or { problem, name }, where problem
 // is 'unknown' (a name that fits no material or several), 'tooMany' (more than two)
 // or 'twice' (one material named twice). A link that chooses nothing wrong chooses
 // nothing at all.
@@ -34,15 +35,17 @@ export function chosenBy(names, lookUp) {
     return { problem: 'tooMany' };
   }
   const designations = [];
+  const readAs = [];
   for (const name of names) {
-    const found = lookUp(name).material;
-    if (found === '') {
+    const found = lookUp(name);
+    if (found.material === '') {
       return { problem: 'unknown', name };
     }
-    if (designations.includes(found)) {
+    if (designations.includes(found.material)) {
       return { problem: 'twice', name };
     }
-    designations.push(found);
+    designations.push(found.material);
+    readAs.push(found.readAs);
   }
-  return { designations };
+  return { designations, readAs };
 }

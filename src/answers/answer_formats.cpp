@@ -1,6 +1,7 @@
 #include "answers/answer_formats.h"
 
 #include "answers/rule_fingerprint.h"
+#include "catalogue/name_texts.h"
 #include "qtext/core_text.h"
 #include "recommend/answer_table.h"
 #include "recommend/notices.h"
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <deque>
 
 namespace velmora::answers {
 namespace {
@@ -21,6 +23,8 @@ void append(QByteArray& out, std::string_view text) {
 }
 
 using Record = std::vector<std::string_view>;
+
+constexpr std::string_view kTranslationsHeading = "名称换算";
 
 // The row's cells under the list's other columns, one for each heading; a line with
 // fewer cells than the list has columns has empty ones after its last.
@@ -131,6 +135,18 @@ void addJoint(QJsonObject& object, const AnswerRow& row, const ListColumns* list
         }
     }
     object.insert("materials", materials);
+    if (!row.translations.empty()) {
+        QJsonArray read;
+        for (const Translation& t : row.translations) {
+            read.append(QJsonObject{{"typed", QString::fromStdString(t.typed)},
+                                    {"name", toQString(t.known->name)},
+                                    {"material", toQString(t.known->designation)},
+                                    {"kind", toQString(nameKindKey(t.known->kind))},
+                                    {"standard", toQString(t.known->standard)},
+                                    {"text", toQString(readAsText(*t.known))}});
+        }
+        object.insert("translations", read);
+    }
     if (list == nullptr) {
         return;
     }
@@ -154,14 +170,22 @@ std::string_view content(std::string_view text, std::string_view label) {
     return text;
 }
 
-// The records of a row per joint, header first; the headings are kept in `kept`.
+// The records of a row per joint, header first; the texts made here (headings, what
+// names were read as) are kept in `kept`, where they do not move.
 std::vector<Record> jointRecords(std::span<const AnswerRow> rows,
                                  std::span<const Process> processes, const ListColumns& list,
-                                 std::vector<std::string>& kept) {
+                                 std::deque<std::string>& kept) {
     Record head(list.headings.begin(), list.headings.end());
     head.insert(head.end(), {"材料1", "材料2"});
+    // Where a name of the list was read by way of the known names, a column says so.
+    bool anyRead = false;
+    for (const AnswerRow& row : rows) {
+        anyRead = anyRead || !row.translations.empty();
+    }
+    if (anyRead) {
+        head.push_back(kTranslationsHeading);
+    }
     kept.clear();
-    kept.reserve(processes.size() * 3);
     for (Process process : processes) {
         for (std::string_view field : processName(process).fields) {
             kept.push_back(std::string(processName(process).caption) + " " + std::string(field));
@@ -174,6 +198,14 @@ std::vector<Record> jointRecords(std::span<const AnswerRow> rows,
         const AnswerRow& joint = rows[at];
         Record r = carriedCells(joint, list);
         r.insert(r.end(), {joint.material1, joint.material2});
+        if (anyRead) {
+            std::string said;
+            for (const Translation& t : joint.translations) {
+                said += (said.empty() ? "" : "；") + readAsText(*t.known);
+            }
+            kept.push_back(std::move(said));
+            r.push_back(kept.back());
+        }
         for (std::size_t p = 0; p < processes.size(); ++p) {
             const ProcessAnswer& answer = rows[at + p].answer;
             if (const auto* texts = std::get_if<Recommendation>(&answer.outcome)) {
@@ -249,13 +281,13 @@ QByteArray asTsv(std::span<const AnswerRow> rows, std::string* problem, const Li
 
 QByteArray jointsAsCsv(std::span<const AnswerRow> rows, std::span<const Process> processes,
                        const ListColumns& list) {
-    std::vector<std::string> headings;
+    std::deque<std::string> headings;
     return csvOf(jointRecords(rows, processes, list, headings));
 }
 
 QByteArray jointsAsTsv(std::span<const AnswerRow> rows, std::span<const Process> processes,
                        const ListColumns& list, std::string* problem) {
-    std::vector<std::string> headings;
+    std::deque<std::string> headings;
     return tsvOf(jointRecords(rows, processes, list, headings), problem);
 }
 

@@ -32,6 +32,19 @@ constexpr bool unambiguousIgnoringCase() {
 }
 static_assert(unambiguousIgnoringCase());
 
+// So that a known name in any letter case is one row.
+constexpr bool knownNamesUnambiguousIgnoringCase() {
+    for (std::size_t i = 0; i < kKnownNames.size(); ++i) {
+        for (std::size_t j = i + 1; j < kKnownNames.size(); ++j) {
+            if (sameIgnoringCase(kKnownNames[i].name, kKnownNames[j].name)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(knownNamesUnambiguousIgnoringCase());
+
 // The text in a designation's brackets: "316L" of "00Cr17Ni14Mo2(316L)".
 constexpr std::string_view bracketed(std::string_view designation) noexcept {
     const std::size_t open = designation.find('(');
@@ -184,10 +197,25 @@ std::size_t editDistance(const std::vector<char32_t>& a, const std::vector<char3
     return row.back();
 }
 
-// Whether the designation, or the grade in its brackets with or without its "UNS ",
-// starts with `typed` (already folded).
+// The known names that read as the material: "06Cr19Ni10", "S30408" of 0Cr18Ni9(304).
+template <typename Visit> void forKnownNamesOf(const Material& m, Visit visit) {
+    for (const KnownName& k : kKnownNames) {
+        if (k.designation == m.designation) {
+            visit(k.name);
+        }
+    }
+}
+
+// Whether the designation, the grade in its brackets with or without its "UNS ", or a
+// known name of the material starts with `typed` (already folded).
 bool startsWithFolded(const Material& m, std::string_view typed) {
     if (startsIgnoringCase(m.designation, typed)) {
+        return true;
+    }
+    bool known = false;
+    forKnownNamesOf(
+        m, [&](std::string_view name) { known = known || startsIgnoringCase(name, typed); });
+    if (known) {
         return true;
     }
     const std::string_view grade = bracketed(m.designation);
@@ -229,14 +257,18 @@ std::vector<const Material*> closest(std::string_view typed) {
     std::vector<Rank> ranked;
     for (const Material& m : kMaterials) {
         Rank rank{!startsAName(m, typed), SIZE_MAX, SIZE_MAX, &m};
-        for (std::string_view text :
-             {m.designation, bracketed(m.designation), withoutBrackets(m.designation)}) {
+        const auto measure = [&](std::string_view text) {
             if (!text.empty()) {
                 const std::vector<char32_t> other = characters(text, kLongestUseful);
                 rank.distance = std::min(rank.distance, editDistance(name, other));
                 rank.signsApart = std::min(rank.signsApart, editDistance(bones, skeleton(other)));
             }
+        };
+        for (std::string_view text :
+             {m.designation, bracketed(m.designation), withoutBrackets(m.designation)}) {
+            measure(text);
         }
+        forKnownNamesOf(m, measure);
         ranked.push_back(rank);
     }
     // Ties keep catalogue order.
@@ -269,25 +301,58 @@ std::vector<const Material*> materialsNamed(std::string_view typed) {
     return named;
 }
 
+const KnownName* knownNamed(std::string_view typed) {
+    const auto* row = std::find_if(kKnownNames.begin(), kKnownNames.end(), [&](const KnownName& k) {
+        return sameIgnoringCase(k.name, typed);
+    });
+    return row != kKnownNames.end() ? row : nullptr;
+}
+
+// What a folded, trimmed name reads as: the catalogue's own names first, then the
+// known names.
+NameLookup read(std::string_view typed) {
+    std::vector<const Material*> named = materialsNamed(typed);
+    if (named.size() == 1) {
+        const Material& m = *named.front();
+        const NamedBy by = sameIgnoringCase(m.designation, typed) ? NamedBy::Designation
+                           : namesGrade(m, typed)                 ? NamedBy::Grade
+                                                                  : NamedBy::WithoutBrackets;
+        return {&m, {}, false, nullptr, by};
+    }
+    if (!named.empty()) {
+        return {nullptr, std::move(named), true};
+    }
+    const KnownName* known = knownNamed(typed);
+    if (known == nullptr) {
+        return {};
+    }
+    if (known->kind != NameKind::Refused) {
+        return {findMaterial(known->designation), {}, false, known, NamedBy::KnownName};
+    }
+    std::vector<const Material*> meant;
+    for (std::string_view designation : known->couldMean) {
+        if (const Material* m = findMaterial(designation)) {
+            meant.push_back(m);
+        }
+    }
+    return {nullptr, std::move(meant), false, known};
+}
+
 } // namespace
 
 NameLookup lookUpMaterialName(std::string_view typedText) {
     const std::string folded = foldFullWidth(typedText);
     const std::string_view typed = trimmed(folded);
-    std::vector<const Material*> named = materialsNamed(typed);
-    if (named.size() == 1) {
-        return {named.front(), {}};
+    NameLookup found = read(typed);
+    if (found.material == nullptr && !found.ambiguous && found.known == nullptr) {
+        found.candidates = closest(typed);
     }
-    if (!named.empty()) {
-        return {nullptr, std::move(named), true};
-    }
-    return {nullptr, closest(typed)};
+    return found;
 }
 
 const Material* materialNamed(std::string_view typedText) {
     const std::string folded = foldFullWidth(typedText);
-    const std::vector<const Material*> named = materialsNamed(trimmed(folded));
-    return named.size() == 1 ? named.front() : nullptr;
+    return read(trimmed(folded)).material;
 }
 
 bool nameStartsWith(const Material& m, std::string_view typedText) {

@@ -86,7 +86,8 @@ int batch(const CommandLine& line) {
             carried[i].push_back(cell.toStdString());
         }
         appendRows(rows,
-                   rowsFor(entry.joint.material1, entry.joint.material2, entry.line, carried[i]),
+                   rowsFor(entry.joint.material1, entry.joint.material2, entry.line, carried[i],
+                           entry.joint.translations),
                    processes);
     }
     if (!joints) {

@@ -1,5 +1,9 @@
 #include "cli/command_output.h"
 
+#include "catalogue/material_names.h"
+#include "catalogue/name_texts.h"
+#include "qtext/core_text.h"
+
 namespace velmora::cli {
 
 std::optional<Joint> jointFrom(const CommandLine& line) {
@@ -7,6 +11,11 @@ std::optional<Joint> jointFrom(const CommandLine& line) {
     if (const QString* reason = std::get_if<QString>(&joint)) {
         CommandLine::say(*reason);
         return std::nullopt;
+    }
+    // What was read, where a name is not the catalogue's own: on standard error, so
+    // that the answer's lines stay as a script reads them.
+    for (const Translation& t : std::get<Joint>(joint).translations) {
+        CommandLine::say(toQString(readAsText(*t.known)));
     }
     return std::get<Joint>(joint);
 }

@@ -4,6 +4,7 @@
 #include "cli/batch_command.h"
 #include "cli/command_output.h"
 #include "cli/materials_listing.h"
+#include "cli/names_listing.h"
 #include "cli/qt_message_hold.h"
 #include "recommend/answer_table.h"
 #include "sheet/answer_sheet.h"
@@ -39,7 +40,8 @@ int answer(const CommandLine& line) {
         return kMisuse;
     }
     std::vector<AnswerRow> rows;
-    appendRows(rows, rowsFor(joint->material1, joint->material2), line.processes());
+    appendRows(rows, rowsFor(joint->material1, joint->material2, 0, {}, joint->translations),
+               line.processes());
     // Only a question about one process can go unanswered.
     const bool unanswered =
         line.processGiven() && !std::holds_alternative<Recommendation>(rows[0].answer.outcome);
@@ -56,6 +58,25 @@ void setUpMaterials(CommandLine& line) {
 int materials(const CommandLine& line) {
     return line.print(line.format() == QLatin1String("json") ? materialsAsJson()
                                                              : materialsAsText());
+}
+
+void setUpNames(CommandLine& line) {
+    line.takeFormats({QStringLiteral("text"), QStringLiteral("json")});
+    takeOutput(line);
+    line.takeArguments(QStringLiteral("name"),
+                       QStringLiteral("一个材料名称，如 S30408；不给出时列出全部换算"),
+                       QStringLiteral("[NAME]"), {0, 1, {}, QStringLiteral("只能给出一个名称")});
+}
+
+int names(const CommandLine& line) {
+    const bool json = line.format() == QLatin1String("json");
+    if (line.arguments().isEmpty()) {
+        return line.print(json ? namesAsJson() : namesAsText());
+    }
+    const std::string typed = line.arguments().front().toStdString();
+    bool found = false;
+    const QByteArray out = json ? nameAsJson(typed, &found) : nameAsText(typed, &found);
+    return line.print(out, found ? kDone : kMisuse);
 }
 
 void setUpTable(CommandLine& line) {
@@ -89,10 +110,11 @@ int sheet(const CommandLine& line) {
         joint->material2 == joint->material1 ? std::string_view{} : joint->material2;
     QString error;
     bool notDrawn = false;
-    if (!sheet::saveAnswerSheetPdf(
-            line.output(),
-            sheet::answerSheetFor(joint->material1, second, QDateTime::currentDateTime()), &error,
-            &notDrawn)) {
+    if (!sheet::saveAnswerSheetPdf(line.output(),
+                                   sheet::answerSheetFor(joint->material1, second,
+                                                         QDateTime::currentDateTime(),
+                                                         joint->translations),
+                                   &error, &notDrawn)) {
         CommandLine::say(error);
         if (notDrawn) {
             QtMessageHold::explainFailure();
@@ -108,6 +130,11 @@ constexpr std::array kCommands{
             "给出一种或两种材料的推荐焊材，与结果窗口的答案相同。", false, setUpAnswer, answer},
     Command{"materials", "列出 {materials} 种材料及其类别",
             "列出 {materials} 种材料及其类别，按目录顺序。", false, setUpMaterials, materials},
+    Command{"names", "列出今天图纸上的材料名称及其对应的目录牌号",
+            "列出程序认得的今天图纸上的材料名称（新国标牌号、统一数字代号、UNS、ASTM、JIS、EN "
+            "牌号、商品名和常见写法）、对应的目录牌号和依据的标准；给出一个名称时，说明它读作"
+            "哪种材料、为什么，以及该材料的其他名称。",
+            false, setUpNames, names},
     Command{"table", "列出程序能给出的全部答案",
             "列出程序能给出的全部答案：每种焊接方法下，未选材料、每种材料单独、每两种不同材料"
             "的组合，共 {processes} × {rows} 行。",

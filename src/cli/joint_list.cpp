@@ -48,11 +48,16 @@ std::optional<QStringList> cellsOf(QStringView line) {
 }
 
 // A designation's part before its brackets, and so every name of a material, holds a
-// digit (a grade in brackets is one only if it does).
+// digit (a grade in brackets is one only if it does); so does every known name.
 constexpr bool everyNameHoldsADigit() {
     for (const Material& m : kMaterials) {
         if (m.designation.substr(0, m.designation.find('(')).find_first_of("0123456789") ==
             std::string_view::npos) {
+            return false;
+        }
+    }
+    for (const KnownName& k : kKnownNames) {
+        if (k.name.find_first_of("0123456789") == std::string_view::npos) {
             return false;
         }
     }

@@ -1,23 +1,13 @@
 #include "cli/joint_names.h"
 
 #include "catalogue/material_names.h"
+#include "catalogue/name_texts.h"
 #include "qtext/core_text.h"
 
 #include <array>
-#include <span>
+#include <string>
 
 namespace velmora::cli {
-namespace {
-
-QString quoted(std::span<const Material* const> materials) {
-    QStringList names;
-    for (const Material* m : materials) {
-        names << QStringLiteral("“%1”").arg(toQString(m->designation));
-    }
-    return names.join(QStringLiteral("、"));
-}
-
-} // namespace
 
 std::variant<Joint, QString> jointNamed(const QStringList& names) {
     if (names.isEmpty()) {
@@ -27,18 +17,21 @@ std::variant<Joint, QString> jointNamed(const QStringList& names) {
         return QStringLiteral("最多两种材料");
     }
     std::array<const Material*, 2> found{};
+    std::vector<Translation> translations;
     for (qsizetype i = 0; i < names.size(); ++i) {
-        const NameLookup lookup = lookUpMaterialName(names[i].toStdString());
+        const std::string typed = names[i].toStdString();
+        const NameLookup lookup = lookUpMaterialName(typed);
         if (lookup.material == nullptr) {
-            return lookup.ambiguous ? QStringLiteral("“%1”可指多种材料：%2")
-                                          .arg(names[i], quoted(lookup.candidates))
-                                    : QStringLiteral("没有名为“%1”的材料，最接近的是：%2")
-                                          .arg(names[i], quoted(lookup.candidates));
+            return toQString(nameProblemText(typed, lookup));
         }
         found[static_cast<std::size_t>(i)] = lookup.material;
+        if (lookup.known != nullptr) {
+            translations.push_back({typed, lookup.known});
+        }
     }
     return Joint{found[0]->designation,
-                 found[1] != nullptr ? found[1]->designation : std::string_view{}};
+                 found[1] != nullptr ? found[1]->designation : std::string_view{},
+                 std::move(translations)};
 }
 
 } // namespace velmora::cli

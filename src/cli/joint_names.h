@@ -4,11 +4,14 @@
 // lookUpMaterialName() does. Shared by the commands that take materials and by the
 // lines of a joint list, so that a name means the same everywhere.
 
+#include "catalogue/material_names.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace velmora::cli {
 
@@ -17,6 +20,8 @@ struct Joint {
     // material joined to itself.
     std::string_view material1;
     std::string_view material2;
+    // The names read by way of the known names ("Q345R" as 16MnR), in the order given.
+    std::vector<Translation> translations;
 };
 
 // The joint the names mean, or, in a line of its own, why they mean none: no name, a

@@ -5,7 +5,8 @@
 namespace velmora {
 
 std::array<AnswerRow, kProcessCount> rowsFor(std::string_view material1, std::string_view material2,
-                                             int line, std::span<const std::string> carried) {
+                                             int line, std::span<const std::string> carried,
+                                             std::span<const Translation> translations) {
     // A joint of one material, welded to itself: no table has a pair rule for that,
     // and the material's own entry is the answer, as one ticked box gives it.
     const bool itself = !material1.empty() && material1 == material2;
@@ -13,7 +14,7 @@ std::array<AnswerRow, kProcessCount> rowsFor(std::string_view material1, std::st
         recommendEveryProcess(material1, itself ? std::string_view{} : material2);
     std::array<AnswerRow, kProcessCount> rows{};
     for (std::size_t p = 0; p < kProcessCount; ++p) {
-        rows[p] = {material1, material2, answers[p], line, carried};
+        rows[p] = {material1, material2, answers[p], line, carried, translations};
     }
     return rows;
 }

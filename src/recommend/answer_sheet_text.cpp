@@ -19,7 +19,8 @@ std::string sheetMoment(int year, int month, int day, int hour, int minute) {
 }
 
 AnswerSheetText answerSheetText(std::string_view material1, std::string_view material2,
-                                std::string_view moment, std::string_view fingerprint) {
+                                std::string_view moment, std::string_view fingerprint,
+                                std::span<const Translation> translations) {
     AnswerSheetText sheet{kAnswerSheetTitle,
                           {"日期：" + std::string(moment)},
                           {"焊接方法", "推荐焊材"},
@@ -33,9 +34,16 @@ AnswerSheetText answerSheetText(std::string_view material1, std::string_view mat
         }
     }
     for (std::size_t i = 0; i < materials.size(); ++i) {
-        sheet.heading.push_back(materials.size() == 1 ? "材料：" + std::string(materials[i])
-                                                      : "材料 " + std::to_string(i + 1) + "：" +
-                                                            std::string(materials[i]));
+        std::string line = materials.size() == 1
+                               ? "材料：" + std::string(materials[i])
+                               : "材料 " + std::to_string(i + 1) + "：" + std::string(materials[i]);
+        for (const Translation& t : translations) {
+            if (t.known->designation == materials[i]) {
+                line += "（图纸写作 " + std::string(t.known->name) + "）";
+                break;
+            }
+        }
+        sheet.heading.push_back(std::move(line));
     }
     const std::array<ProcessAnswer, kProcessCount> answers =
         recommendEveryProcess(material1, material2);

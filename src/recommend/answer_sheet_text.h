@@ -4,9 +4,11 @@
 // desktop draws it on an A4 page, the web page prints the same lines), and what
 // copying one process's answer puts on the clipboard.
 
+#include "catalogue/material_names.h"
 #include "recommend/recommend.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,9 +34,11 @@ inline constexpr std::string_view kAnswerSheetTitle = "焊材选用单";
 std::string sheetMoment(int year, int month, int day, int hour, int minute);
 
 // The sheet for the materials (either may be empty), at `moment` (sheetMoment()), from
-// the rule base with `fingerprint`.
+// the rule base with `fingerprint`. A material named by way of the known names is
+// given with the drawing's name beside it: "材料 1：16MnR（图纸写作 Q345R）".
 AnswerSheetText answerSheetText(std::string_view material1, std::string_view material2,
-                                std::string_view moment, std::string_view fingerprint);
+                                std::string_view moment, std::string_view fingerprint,
+                                std::span<const Translation> translations = {});
 
 // The materials line without the spaces around it, the process's caption, then its
 // three texts: a line each, without a line end after the last.

@@ -48,14 +48,14 @@ qreal drawWrapped(QPainter& painter, const QRectF& box, const QString& text, int
 } // namespace
 
 AnswerSheet answerSheetFor(std::string_view material1, std::string_view material2,
-                           const QDateTime& when) {
+                           const QDateTime& when, std::vector<Translation> translations) {
     QStringList materials;
     for (std::string_view m : {material1, material2}) {
         if (!m.empty()) {
             materials << toQString(m);
         }
     }
-    return {when, materials};
+    return {when, materials, std::move(translations)};
 }
 
 void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerSheet& sheet) {
@@ -78,7 +78,7 @@ void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerS
     const AnswerSheetText text = answerSheetText(
         sheet.materials.value(0).toStdString(), sheet.materials.value(1).toStdString(),
         sheetMoment(date.year(), date.month(), date.day(), time.hour(), time.minute()),
-        answers::ruleFingerprint().toStdString());
+        answers::ruleFingerprint().toStdString(), sheet.translations);
 
     painter.setFont(songFont(kTitlePoints, true));
     y += drawWrapped(painter, QRectF(area.left(), y, area.width(), 0), toQString(text.title),

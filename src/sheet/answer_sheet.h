@@ -5,6 +5,7 @@
 // foot. The results window prints it and exports it as PDF; velmora-cli writes the
 // same PDF. Needs QtGui only.
 
+#include "catalogue/material_names.h"
 #include "recommend/recommend.h"
 
 #include <QDateTime>
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 class QPainter;
 class QRectF;
@@ -21,12 +23,13 @@ namespace velmora::sheet {
 
 struct AnswerSheet {
     QDateTime when;
-    QStringList materials; // one or two designations
+    QStringList materials;                 // one or two designations
+    std::vector<Translation> translations; // the names they were read from, where known
 };
 
 // The sheet for the materials. Either material may be empty.
 AnswerSheet answerSheetFor(std::string_view material1, std::string_view material2,
-                           const QDateTime& when);
+                           const QDateTime& when, std::vector<Translation> translations = {});
 
 // Paints the sheet into `deviceArea` (the page's printable rectangle, in the painter's
 // device units). Lengths follow the device's resolution in each direction, so printers

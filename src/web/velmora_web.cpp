@@ -5,6 +5,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/material_names.h"
+#include "catalogue/name_texts.h"
 #include "recommend/answer_sheet_text.h"
 #include "recommend/answer_table.h"
 #include "recommend/notices.h"
@@ -64,11 +65,18 @@ val groups() {
 }
 
 // What a typed name means, as velmora-cli resolves it: {material} with the
-// designation, or "" and {candidates}, {ambiguous} when it fits several.
+// designation and {readAs}, what a name of today's drawings was read as ("" for the
+// catalogue's own names); or "" and {candidates}, {ambiguous} when it fits several,
+// {refused} when the known names refuse it, and {problem}, the sentence that says so.
 val lookUp(const std::string& typed) {
     const NameLookup found = lookUpMaterialName(typed);
     val result = val::object();
     result.set("material", text(found.material != nullptr ? found.material->designation : ""));
+    result.set("readAs", found.material != nullptr && found.known != nullptr
+                             ? readAsText(*found.known)
+                             : std::string());
+    result.set("problem", found.material == nullptr ? nameProblemText(typed, found) : std::string());
+    result.set("refused", found.refused());
     result.set("ambiguous", found.ambiguous);
     val candidates = val::array();
     for (const Material* m : found.candidates) {

@@ -75,6 +75,10 @@ void TypeAheadTest::findsByTyping_data() {
                                         << "f";
     QTest::newRow("wraps round") << keys("z…q") << "Q235-A(F)"
                                  << "q";
+    QTest::newRow("the start of today's name") << keys("S3040") << "0Cr18Ni9(304)"
+                                               << "S3040";
+    QTest::newRow("today's whole name from anywhere") << keys("304l…q345r") << "16MnR"
+                                                      << "q345r";
 }
 
 void TypeAheadTest::findsByTyping() {

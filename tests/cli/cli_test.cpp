@@ -93,6 +93,8 @@ private slots:
     void jsonObjectsHoldTheirKeys();
     void namesAsPeopleWriteThem_data();
     void namesAsPeopleWriteThem();
+    void namesOfTodaysDrawings_data();
+    void namesOfTodaysDrawings();
     void tableFormatsAgree();
     void tableMatchesTheCommittedAnswers();
     void fingerprintIsThatOfThePinnedAnswers_data();
@@ -323,6 +325,82 @@ void CliTest::namesAsPeopleWriteThem() {
     QCOMPARE(materials.size(), 1);
     once["materials"] = QJsonArray{materials[0], materials[0]};
     QCOMPARE(twice, once);
+}
+
+void CliTest::namesOfTodaysDrawings_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // what standard output holds
+    QTest::addColumn<QString>("err"); // what standard error holds; empty: nothing
+    QTest::addColumn<QStringList>("sameOutAs");
+
+    QTest::newRow("answer says what it read, and answers as the designations")
+        << QStringList{"answer", "-p", "gtaw", "Q345R", "s30408"} << QByteArray() << 0
+        << "手工氩弧焊(GTAW)"
+        << "Q345R 按 GB/T 713-2008 及以后版本 即 16MnR\nS30408 按 GB/T 20878-2007 即 "
+           "0Cr18Ni9(304)\n"
+        << QStringList{"answer", "-p", "gtaw", "16MnR", "0Cr18Ni9(304)"};
+    QTest::newRow("JSON gives what was typed and how it was read")
+        << QStringList{"answer", "-f", "json", "-p", "smaw", "q235b"} << QByteArray() << 0
+        << R"("translations": [
+            {
+                "kind": "notation",
+                "material": "Q235-B,C",
+                "name": "Q235B",
+                "standard": "GB/T 700",
+                "text": "Q235B 按 GB/T 700 即 Q235-B,C",
+                "typed": "q235b"
+            }
+        ])"
+        << "Q235B 按 GB/T 700 即 Q235-B,C" << QStringList();
+    QTest::newRow("a joint list's row says what its names were read as")
+        << QStringList{"batch", "-p", "smaw", "-f", "csv", "-"}
+        << QByteArray("焊缝编号,母材\nW-1,Q345R，S30408\nW-2,16MnR\n") << 0
+        << "焊缝编号,材料1,材料2,名称换算,焊条电弧焊(SMAW) 焊条型号,"
+           "焊条电弧焊(SMAW) 焊条牌号,焊条电弧焊(SMAW) 保护气体\r\n"
+           "W-1,16MnR,0Cr18Ni9(304),Q345R 按 GB/T 713-2008 及以后版本 即 16MnR；S30408 按 GB/T "
+           "20878-2007 即 0Cr18Ni9(304),"
+        << "" << QStringList();
+    QTest::newRow("a refused name says why, in every command")
+        << QStringList{"answer", "Q235"} << QByteArray() << 2 << ""
+        << "“Q235”不能作为目录中的材料：Q235 没有写质量等级" << QStringList();
+    QTest::newRow("names: how a grade names its material, and its other names")
+        << QStringList{"names", "304"} << QByteArray() << 0
+        << "“304”即 0Cr18Ni9(304)：目录牌号括号中的牌号\n0Cr18Ni9(304) 的其他名称："
+           "06Cr19Ni10（现行国标牌号，GB/T 20878-2007）、S30408（统一数字代号，GB/T 20878-2007）"
+        << "" << QStringList();
+    QTest::newRow("names: the whole table")
+        << QStringList{"names"} << QByteArray() << 0
+        << "名称\t目录牌号\t类别\t依据\nQ235A\tQ235-A(F)\t常见写法\tGB/T 700\n"
+        << "" << QStringList();
+    QTest::newRow("names: a refused name")
+        << QStringList{"names", "s42020"} << QByteArray() << 2
+        << "“s42020”不能作为目录中的材料：在 GB/T 20878 中是 20Cr13 的统一数字代号"
+        << "" << QStringList();
+}
+
+// A name of today's drawings answers as its designation, and every face that answers
+// it says what it was read as; a name the table refuses is refused with its reason.
+void CliTest::namesOfTodaysDrawings() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(QStringList, sameOutAs);
+
+    const Run run = runCli(arguments, input);
+    QCOMPARE(run.status, status);
+    QVERIFY2(QString::fromUtf8(run.out).contains(out), run.out.constData());
+    if (err.isEmpty()) {
+        QCOMPARE(run.err, QByteArray());
+    } else {
+        QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
+    }
+    if (!sameOutAs.isEmpty()) {
+        QCOMPARE(run.out, runCli(sameOutAs).out);
+    }
 }
 
 // TSV, CSV and JSON hold the same 4 × 947 rows: the empty selection, the 43 materials

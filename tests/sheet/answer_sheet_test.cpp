@@ -132,15 +132,19 @@ void AnswerSheetTest::pdfHoldsTheAnswersAsText_data() {
     QTest::addColumn<QString>("material1");
     QTest::addColumn<QString>("material2");
     QTest::addColumn<int>("unanswered"); // processes without a rule
+    QTest::addColumn<QString>("drawn");  // the drawing's name of material 2, if not its own
 
     QTest::newRow("every process answers, the longest text") << "16MnR"
-                                                             << "40Cr" << 0;
+                                                             << "40Cr" << 0 << "";
     QTest::newRow("only SMAW has a rule for the pair") << "0Cr18Ni10Ti(321)"
-                                                       << "15CrMo(G、R)" << 3;
+                                                       << "15CrMo(G、R)" << 3 << "";
     QTest::newRow("SAW has no entry for the material") << "1Cr23Ni13(-)"
-                                                       << "" << 1;
+                                                       << "" << 1 << "";
     QTest::newRow("the longest names, no rule") << "Inconel625(UNS N06625)"
-                                                << "Incoloy800(UNS N08800)" << 4;
+                                                << "Incoloy800(UNS N08800)" << 4 << "";
+    QTest::newRow("a material named as today's drawings name it")
+        << "20g"
+        << "0Cr18Ni9(304)" << 0 << "S30408";
 }
 
 // One A4 page (as pdfinfo reads it back); its text (as pdftotext reads it back) holds
@@ -151,14 +155,20 @@ void AnswerSheetTest::pdfHoldsTheAnswersAsText() {
     QFETCH(QString, material1);
     QFETCH(QString, material2);
     QFETCH(int, unanswered);
+    QFETCH(QString, drawn);
 
+    std::vector<Translation> translations;
+    if (!drawn.isEmpty()) {
+        translations.push_back({toStd(drawn), lookUpMaterialName(toStd(drawn)).known});
+    }
     const std::string m1 = toStd(material1);
     const std::string m2 = toStd(material2);
     const QDateTime when(QDate(2026, 12, 8), QTime(7, 5));
     QTemporaryDir dir;
     const QString file = dir.filePath("sheet.pdf");
     QString error;
-    QVERIFY(sheet::saveAnswerSheetPdf(file, sheet::answerSheetFor(m1, m2, when), &error));
+    QVERIFY(
+        sheet::saveAnswerSheetPdf(file, sheet::answerSheetFor(m1, m2, when, translations), &error));
     QVERIFY(error.isEmpty());
 
     QFile pdfFile(file);
@@ -192,6 +202,9 @@ void AnswerSheetTest::pdfHoldsTheAnswersAsText() {
         if (!m.isEmpty()) {
             wanted << withoutSpaces(m);
         }
+    }
+    if (!drawn.isEmpty()) {
+        wanted << withoutSpaces("材料2：" + material2 + "（图纸写作" + drawn + "）");
     }
     for (const ProcessName& p : kProcessNames) {
         QString row = toQString(p.caption);

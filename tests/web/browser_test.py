@@ -182,9 +182,31 @@ class PageTest(unittest.TestCase):
         self.driver.forward()
         self.assertEqual(self.ticked(), ["16MnR"])
 
+    def test_names_of_todays_drawings_are_read_and_said(self):
+        self.open("#Q345R&S30408")
+        self.assertEqual(sorted(self.ticked()), ["0Cr18Ni9(304)", "16MnR"])
+        chosen = self.driver.find_element(By.ID, "chosen").text
+        self.assertIn("Q345R 按 GB/T 713-2008 及以后版本 即 16MnR", chosen)
+        self.assertIn("S30408 按 GB/T 20878-2007 即 0Cr18Ni9(304)", chosen)
+        self.open()
+        search = self.driver.find_element(By.ID, "search")
+        search.send_keys("06Cr19")
+        visible = self.driver.execute_script(
+            "return [...document.querySelectorAll('#groups .material')]"
+            ".filter(m => !m.hidden).map(m => m.textContent)")
+        self.assertEqual(visible, ["0Cr18Ni9(304)", "0Cr19Ni13Mo3(317)"])
+        search.send_keys("Ni10", Keys.ENTER)
+        self.assertEqual(self.ticked(), ["0Cr18Ni9(304)"])
+        self.assertIn("06Cr19Ni10 按 GB/T 20878-2007 即 0Cr18Ni9(304)",
+                      self.driver.find_element(By.ID, "chosen").text)
+        search.send_keys("Q235", Keys.ENTER)
+        self.assertIn("“Q235”不能作为目录中的材料",
+                      self.driver.find_element(By.ID, "search-result").text)
+        self.assertEqual(self.ticked(), ["0Cr18Ni9(304)"])
+
     def test_a_wrong_link_says_so_and_chooses_nothing(self):
         for fragment in ("#16MnR&nothing", "#16MnR&20g&40Cr", "#316L&00cr17ni14mo2(316l)",
-                         "#16MnR&%E7%AE", "#%"):
+                         "#16MnR&%E7%AE", "#%", "#Q235&16MnR"):
             with self.subTest(fragment=fragment):
                 self.open(fragment)
                 problem = self.driver.find_element(By.ID, "problem")
