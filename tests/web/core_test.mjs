@@ -62,7 +62,11 @@ test('a link carries the designations and back', () => {
   const designations = ['10#,20#(管)', '15CrMo(G、R)'];
   const read = namesIn(linkFor(designations));
   assert.deepEqual(read.names, designations);
-  assert.deepEqual(chosenBy(read.names, core.lookUp), { designations });
+  assert.deepEqual(chosenBy(read.names, core.lookUp), { designations, readAs: ['', ''] });
+  assert.deepEqual(chosenBy(namesIn('#Q345R&s30408').names, core.lookUp), {
+    designations: ['16MnR', '0Cr18Ni9(304)'],
+    readAs: ['Q345R 按 GB/T 713-2008 及以后版本 即 16MnR', 'S30408 按 GB/T 20878-2007 即 0Cr18Ni9(304)'],
+  });
   assert.equal(linkFor(['Q235-B,C']), '#Q235-B%2CC');
 });
 
