@@ -13,7 +13,6 @@
 #include <QString>
 
 #include <array>
-#include <deque>
 
 namespace velmora::answers {
 namespace {
@@ -160,70 +159,6 @@ void addJoint(QJsonObject& object, const AnswerRow& row, const ListColumns* list
     object.insert("carried", carried);
 }
 
-// A field's content: the text after its label, or the whole text where it carries
-// another label than the column's (a few SAW answers), so that nothing is put under
-// a heading it does not belong to.
-std::string_view content(std::string_view text, std::string_view label) {
-    if (text.starts_with(label) && text.substr(label.size()).starts_with(kFieldSeparator)) {
-        return text.substr(label.size() + kFieldSeparator.size());
-    }
-    return text;
-}
-
-// The records of a row per joint, header first; the texts made here (headings, what
-// names were read as) are kept in `kept`, where they do not move.
-std::vector<Record> jointRecords(std::span<const AnswerRow> rows,
-                                 std::span<const Process> processes, const ListColumns& list,
-                                 std::deque<std::string>& kept) {
-    Record head(list.headings.begin(), list.headings.end());
-    head.insert(head.end(), {"材料1", "材料2"});
-    // Where a name of the list was read by way of the known names, a column says so.
-    bool anyRead = false;
-    for (const AnswerRow& row : rows) {
-        anyRead = anyRead || !row.translations.empty();
-    }
-    if (anyRead) {
-        head.push_back(kTranslationsHeading);
-    }
-    kept.clear();
-    for (Process process : processes) {
-        for (std::string_view field : processName(process).fields) {
-            kept.push_back(std::string(processName(process).caption) + " " + std::string(field));
-            head.push_back(kept.back());
-        }
-    }
-    std::vector<Record> records{head};
-    for (std::size_t at = 0; !processes.empty() && at + processes.size() <= rows.size();
-         at += processes.size()) {
-        const AnswerRow& joint = rows[at];
-        Record r = carriedCells(joint, list);
-        r.insert(r.end(), {joint.material1, joint.material2});
-        if (anyRead) {
-            std::string said;
-            for (const Translation& t : joint.translations) {
-                said += (said.empty() ? "" : "；") + readAsText(*t.known);
-            }
-            kept.push_back(std::move(said));
-            r.push_back(kept.back());
-        }
-        for (std::size_t p = 0; p < processes.size(); ++p) {
-            const ProcessAnswer& answer = rows[at + p].answer;
-            if (const auto* texts = std::get_if<Recommendation>(&answer.outcome)) {
-                for (std::size_t i = 0; i < 3; ++i) {
-                    r.push_back(content((*texts)[i], processName(answer.process).fields[i]));
-                }
-            } else {
-                r.insert(r.end(),
-                         {std::holds_alternative<NotFound>(answer.outcome) ? kNoConsumableText
-                                                                           : kNoEntryNotice.text,
-                          "", ""});
-            }
-        }
-        records.push_back(std::move(r));
-    }
-    return records;
-}
-
 std::vector<Record> rowRecords(std::span<const AnswerRow> rows, const ListColumns* list,
                                std::vector<std::string>& numbers) {
     std::vector<Record> records{header(list)};
@@ -279,31 +214,32 @@ QByteArray asTsv(std::span<const AnswerRow> rows, std::string* problem, const Li
     return tsvOf(rowRecords(rows, list, numbers), problem);
 }
 
-QByteArray jointsAsCsv(std::span<const AnswerRow> rows, std::span<const Process> processes,
-                       const ListColumns& list) {
-    std::deque<std::string> headings;
-    return csvOf(jointRecords(rows, processes, list, headings));
-}
-
-QByteArray jointsAsTsv(std::span<const AnswerRow> rows, std::span<const Process> processes,
-                       const ListColumns& list, std::string* problem) {
-    std::deque<std::string> headings;
-    return tsvOf(jointRecords(rows, processes, list, headings), problem);
-}
-
-QByteArray jointsAsJson(std::span<const AnswerRow> rows, std::span<const Process> processes,
-                        const ListColumns& list) {
+QByteArray jointsAsJson(const JointList& list, std::span<const Process> processes) {
     const QString rules = ruleFingerprint();
+    ListColumns columns;
+    for (const JointList::Column& column : list.carried) {
+        columns.headings.push_back(!column.heading.empty()
+                                       ? column.heading
+                                       : "第 " + std::to_string(column.number) + " 列");
+    }
     QJsonArray array;
-    for (std::size_t at = 0; !processes.empty() && at + processes.size() <= rows.size();
-         at += processes.size()) {
+    for (const JointList::Entry& entry : list.entries) {
+        const Joint unfilled;
+        const Joint& joint = entry.joint ? *entry.joint : unfilled;
+        const auto every = rowsFor(joint.material1, joint.material2, entry.line, entry.carried,
+                                   joint.translations);
         QJsonObject object;
-        addJoint(object, rows[at], &list);
+        addJoint(object, every[0], &columns);
         QJsonArray answers;
-        for (std::size_t p = 0; p < processes.size(); ++p) {
-            answers.append(answerObject(rows[at + p]));
+        for (Process process : processes) {
+            if (entry.joint) {
+                answers.append(answerObject(every[static_cast<std::size_t>(process)]));
+            }
         }
         object.insert("answers", answers);
+        if (!entry.joint) {
+            object.insert("unfilled", toQString(kUnfilledText));
+        }
         object.insert("rules", rules);
         array.append(object);
     }

@@ -1,9 +1,10 @@
 #pragma once
 
 // Answer rows as people and programs read them: text, JSON, TSV or CSV, a row per
-// joint and process; and, for a spreadsheet, a row per joint with every process's
-// answer beside it.
+// joint and process; and a joint list's rows as JSON, every process's answer beside
+// each.
 
+#include "joints/joints_table.h"
 #include "recommend/answer_rows.h"
 
 #include <QByteArray>
@@ -38,18 +39,10 @@ QByteArray asCsv(std::span<const AnswerRow> rows, const ListColumns* list = null
 QByteArray asTsv(std::span<const AnswerRow> rows, std::string* problem,
                  const ListColumns* list = nullptr);
 
-// A row per joint, as a spreadsheet keeps a joint list: the list's other columns,
-// 材料1, 材料2, then for each of `processes` its three fields, headed by the process's
-// caption and the field's label ("焊条电弧焊(SMAW) 焊条型号") and holding the text
-// after that label; where the process has no rule, the first field says so. `rows`
-// holds each joint's rows for `processes`, in that order, joint after joint.
-QByteArray jointsAsCsv(std::span<const AnswerRow> rows, std::span<const Process> processes,
-                       const ListColumns& list);
-QByteArray jointsAsTsv(std::span<const AnswerRow> rows, std::span<const Process> processes,
-                       const ListColumns& list, std::string* problem);
-// The same as objects: line, carried, materials, rules, and "answers", an object per
-// process as asJson writes it (without line, carried and rules).
-QByteArray jointsAsJson(std::span<const AnswerRow> rows, std::span<const Process> processes,
-                        const ListColumns& list);
+// A row per row of a joint list (joints_table.h has its CSV and tab-separated forms):
+// line, carried, materials, translations, rules, and "answers", an object per process
+// as asJson writes it (without line, carried and rules); a row that names no material
+// yet has no answers and "unfilled": "未填写材料".
+QByteArray jointsAsJson(const JointList& list, std::span<const Process> processes);
 
 } // namespace velmora::answers

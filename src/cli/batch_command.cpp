@@ -2,20 +2,19 @@
 
 #include "cli/command_output.h"
 #include "cli/input_text.h"
-#include "cli/joint_list.h"
+#include "joints/joints_table.h"
+#include "qtext/core_text.h"
 
 namespace velmora::cli {
 namespace {
 
-// How the carried columns are headed where the list has no header: "column4" among
-// the English headings of the rows, "第 4 列" among the Chinese of the joints.
-answers::ListColumns listColumns(const JointList& list, bool joints) {
+// How the carried columns are headed in the rows layout where the list has no header:
+// "column4", among its English headings.
+answers::ListColumns listColumns(const JointList& list) {
     answers::ListColumns columns;
     for (const JointList::Column& column : list.carried) {
-        const QString heading = !column.heading.isEmpty() ? column.heading
-                                : joints ? QStringLiteral("第 %1 列").arg(column.number)
-                                         : QStringLiteral("column%1").arg(column.number);
-        columns.headings.push_back(heading.toStdString());
+        columns.headings.push_back(
+            !column.heading.empty() ? column.heading : "column" + std::to_string(column.number));
     }
     return columns;
 }
@@ -36,9 +35,11 @@ std::optional<JointList> jointListFrom(const CommandLine& line) {
             QStringLiteral("%1：既不是 UTF-8 也不是 GB18030 文本").arg(inputName(file)));
         return std::nullopt;
     }
-    JointList list = readJointList(*text, line.columns());
-    for (const JointList::Fault& fault : list.faults) {
-        CommandLine::say(QStringLiteral("第 %1 行：%2").arg(fault.line).arg(fault.reason));
+    JointList list = readJointList(text->toStdString(), line.columns());
+    for (const ListFault& fault : list.faults) {
+        CommandLine::say(QStringLiteral("第 %1 行：%2")
+                             .arg(fault.line)
+                             .arg(QString::fromStdString(fault.reason)));
     }
     if (!list.faults.empty()) {
         return std::nullopt;
@@ -54,7 +55,7 @@ void setUpBatch(CommandLine& line) {
     line.takeFormats({QStringLiteral("tsv"), QStringLiteral("csv"), QStringLiteral("json")});
     line.takeLayouts({QStringLiteral("rows"), QStringLiteral("joints")},
                      QStringLiteral("rows：每个接头、每种焊接方法一行（TSV 和 JSON 默认）；joints："
-                                    "每个接头一行，各焊接方法的答案并排，中文表头（CSV 默认，"
+                                    "清单的每一行一行，各焊接方法的答案并排，中文表头（CSV 默认，"
                                     "可回到 Excel）。"));
     line.takeColumns(QStringLiteral("材料所在的一列或两列：列号（从 1 起）或表头文字，如 2,3 或 "
                                     "母材1,母材2。不给出时按表头找“母材”“材料”等列；没有这样的"
@@ -74,33 +75,28 @@ int batch(const CommandLine& line) {
     }
     const bool joints = line.layout().isEmpty() ? line.format() == QLatin1String("csv")
                                                 : line.layout() == QLatin1String("joints");
-    const answers::ListColumns headed = listColumns(*list, joints);
     const std::vector<Process> processes = line.processes();
-    // The carried cells as the rows hold them, one vector per joint.
-    std::vector<std::vector<std::string>> carried(list->joints.size());
-    std::vector<AnswerRow> rows;
-    rows.reserve(list->joints.size() * processes.size());
-    for (std::size_t i = 0; i < list->joints.size(); ++i) {
-        const JointList::Entry& entry = list->joints[i];
-        for (const QString& cell : entry.carried) {
-            carried[i].push_back(cell.toStdString());
+    if (joints) {
+        if (line.format() == QLatin1String("json")) {
+            return line.print(answers::jointsAsJson(*list, processes));
         }
-        appendRows(rows,
-                   rowsFor(entry.joint.material1, entry.joint.material2, entry.line, carried[i],
-                           entry.joint.translations),
-                   processes);
+        const JointsTable table = jointsTable(*list, processes);
+        return line.print(QByteArray::fromStdString(
+            line.format() == QLatin1String("csv") ? csvText(table) : tsvText(table)));
     }
-    if (!joints) {
-        return printRows(line, rows, &headed);
+    // A row per joint and process: the rows that name no material yet have none.
+    const answers::ListColumns headed = listColumns(*list);
+    std::vector<AnswerRow> rows;
+    rows.reserve(list->entries.size() * processes.size());
+    for (const JointList::Entry& entry : list->entries) {
+        if (entry.joint) {
+            appendRows(rows,
+                       rowsFor(entry.joint->material1, entry.joint->material2, entry.line,
+                               entry.carried, entry.joint->translations),
+                       processes);
+        }
     }
-    if (line.format() == QLatin1String("csv")) {
-        return line.print(answers::jointsAsCsv(rows, processes, headed));
-    }
-    if (line.format() == QLatin1String("json")) {
-        return line.print(answers::jointsAsJson(rows, processes, headed));
-    }
-    std::string problem;
-    return printTsv(line, answers::jointsAsTsv(rows, processes, headed, &problem), problem);
+    return printRows(line, rows, &headed);
 }
 
 } // namespace velmora::cli

@@ -173,7 +173,7 @@ bool CommandLine::checkCommand(QString* reason) {
     }
     if (takes(m_columns) && m_parser.isSet(m_columns)) {
         const QString given = m_parser.value(m_columns);
-        const std::optional<ColumnChoice> choice = columnChoice(given);
+        const std::optional<ColumnChoice> choice = columnChoice(given.toStdString());
         if (!choice) {
             *reason = QStringLiteral("--columns 应是一列或两列的列号或表头文字，如 2,3 或 "
                                      "母材1,母材2：%1")

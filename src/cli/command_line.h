@@ -8,7 +8,7 @@
 // what the command reads afterwards has been checked and is only read.
 
 #include "cli/exit_status.h"
-#include "cli/joint_list.h"
+#include "joints/joint_list.h"
 #include "recommend/recommend.h"
 
 #include <QByteArray>

@@ -7,9 +7,13 @@
 namespace velmora::cli {
 
 std::optional<Joint> jointFrom(const CommandLine& line) {
-    const auto joint = jointNamed(line.arguments());
-    if (const QString* reason = std::get_if<QString>(&joint)) {
-        CommandLine::say(*reason);
+    std::vector<std::string> names;
+    for (const QString& name : line.arguments()) {
+        names.push_back(name.toStdString());
+    }
+    const auto joint = jointNamed(names);
+    if (const std::string* reason = std::get_if<std::string>(&joint)) {
+        CommandLine::say(QString::fromStdString(*reason));
         return std::nullopt;
     }
     // What was read, where a name is not the catalogue's own: on standard error, so

@@ -5,7 +5,7 @@
 
 #include "answers/answer_formats.h"
 #include "cli/command_line.h"
-#include "cli/joint_names.h"
+#include "joints/joint_names.h"
 
 #include <QString>
 

@@ -509,7 +509,7 @@ void CliTest::batch_data() {
     QTest::newRow("every bad line said, nothing written")
         << QByteArray("316x\n16MnR,20g,40Cr\n316L,00cr17ni14mo2(316l)\n\"16MnR\n16MnR\n") << false
         << QStringList() << 2 << QByteArray()
-        << QStringList{"第 1 行：没有名为“316x”的材料", "第 2 行：最多两种材料",
+        << QStringList{"第 1 行：第 1 格“316x”：没有名为“316x”的材料", "第 2 行：最多两种材料",
                        "第 4 行：引号没有闭合"};
     // As Excel saves a joint list on Chinese Windows, and opens the answers again.
     QTest::newRow("joint number and note, a row per joint for Excel, GBK")
@@ -532,7 +532,7 @@ void CliTest::batch_data() {
         << QStringList{"--columns 应是一列或两列", ""}; // and the usage line
     QTest::newRow("a first line without a label is no header")
         << QByteArray("foo,bar\n16MnR\n") << true << QStringList() << 2 << QByteArray()
-        << QStringList{"第 1 行：没有名为“foo”的材料"};
+        << QStringList{"第 1 行：第 1 格“foo”：没有名为“foo”的材料"};
     QTest::newRow("neither UTF-8 nor GB18030")
         << QByteArray("\xFF\xFE"
                       "316L\n")

@@ -1,0 +1,144 @@
+#include "joints/joints_table.h"
+#include "recommend/answer_table.h"
+#include "recommend/notices.h"
+#include "text_support.h"
+
+#include <QObject>
+#include <QTest>
+
+#include <map>
+#include <string>
+
+using namespace velmora;
+
+class JointsTableTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aRowPerJointHoldsEveryAnswer();
+    void csvAndTabsAsSpreadsheetsReadThem_data();
+    void csvAndTabsAsSpreadsheetsReadThem();
+};
+
+// Every joint of the table laid out a row per joint: each field under its process's
+// heading holds the answer text less the heading's label (or the whole text where the
+// text has another label), the first field says why where there is no answer, and
+// the labels are those of most of their column's texts.
+void JointsTableTest::aRowPerJointHoldsEveryAnswer() {
+    const std::vector<AnswerRow> table = everyAnswer();
+    // The table lists process by process; a row per joint wants joint by joint.
+    const std::size_t joints = table.size() / kProcessCount;
+    std::vector<AnswerRow> rows;
+    JointList list;
+    list.carried = {{1, "焊缝编号"}};
+    for (std::size_t j = 0; j < joints; ++j) {
+        for (std::size_t p = 0; p < kProcessCount; ++p) {
+            rows.push_back(table[p * joints + j]);
+        }
+        if (!table[j].material1.empty()) {
+            list.entries.push_back(
+                {int(j), Joint{table[j].material1, table[j].material2, {}}, {""}});
+        } else {
+            list.entries.push_back({int(j), std::nullopt, {""}});
+        }
+    }
+    std::vector<Process> processes;
+    for (const ProcessName& name : kProcessNames) {
+        processes.push_back(name.process);
+    }
+    const JointsTable laid = jointsTable(list, processes);
+    QCOMPARE(laid.rows.size(), joints);
+    QStringList heading;
+    for (const std::string& h : laid.header) {
+        heading << toQString(h);
+    }
+    QCOMPARE(heading.mid(0, 5),
+             (QStringList{"焊缝编号", "材料1", "材料2", "焊条电弧焊(SMAW) 焊条型号",
+                          "焊条电弧焊(SMAW) 焊条牌号"}));
+    QCOMPARE(heading.size(), 3 + 3 * qsizetype(kProcessCount));
+
+    std::map<std::pair<std::size_t, std::size_t>, int> unlabelled; // (process, field)
+    for (std::size_t j = 0; j < joints; ++j) {
+        QStringList cells;
+        for (const std::string& cell : laid.rows[j]) {
+            cells << toQString(cell);
+        }
+        if (j == 0) { // the joint of no material: unfilled
+            QCOMPARE(cells.mid(3, 3), (QStringList{toQString(kUnfilledText), "", ""}));
+            continue;
+        }
+        QCOMPARE(cells.mid(0, 3), (QStringList{"", toQString(rows[j * kProcessCount].material1),
+                                               toQString(rows[j * kProcessCount].material2)}));
+        for (std::size_t p = 0; p < kProcessCount; ++p) {
+            const Outcome& outcome = rows[j * kProcessCount + p].answer.outcome;
+            const QStringList fields = cells.mid(qsizetype(3 + 3 * p), 3);
+            const auto* texts = std::get_if<Recommendation>(&outcome);
+            if (texts == nullptr) {
+                const bool notFound = std::holds_alternative<NotFound>(outcome);
+                QCOMPARE(fields,
+                         (QStringList{toQString(notFound ? kNoConsumableText : kNoEntryNotice.text),
+                                      "", ""}));
+                continue;
+            }
+            for (std::size_t f = 0; f < 3; ++f) {
+                const QString label = toQString(kProcessNames[p].fields[f]) + "：";
+                const QString text = toQString((*texts)[f]);
+                if (!text.startsWith(label)) {
+                    QCOMPARE(fields[qsizetype(f)], text);
+                    ++unlabelled[{p, f}];
+                } else {
+                    QCOMPARE(label + fields[qsizetype(f)], text);
+                }
+            }
+        }
+    }
+    for (const auto& [field, count] : unlabelled) {
+        QVERIFY2(count < 10, qPrintable(QString("process %1, field %2: %3 texts with another label")
+                                            .arg(field.first)
+                                            .arg(field.second)
+                                            .arg(count)));
+    }
+}
+
+// A table of one carried column and one process, written out: the carried cells are
+// quoted where they must be, and never left for Excel to evaluate.
+void JointsTableTest::csvAndTabsAsSpreadsheetsReadThem_data() {
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("csv"); // the note as the CSV writes it
+    QTest::addColumn<QString>("tsv"); // as the tab-separated text writes it
+    QTest::newRow("plain") << "储罐"
+                           << "储罐"
+                           << "储罐";
+    QTest::newRow("line break") << "第一行\n第二行"
+                                << "\"第一行\n第二行\""
+                                << "\"第一行\n第二行\"";
+    QTest::newRow("quote and comma") << "a \"b\", c"
+                                     << "\"a \"\"b\"\", c\""
+                                     << "\"a \"\"b\"\", c\"";
+    QTest::newRow("tab") << "a\tb"
+                         << "a\tb"
+                         << "\"a\tb\"";
+    for (const char* formula : {"=1+1", "+cmd|calc", "-2", "@SUM(A1:A3)", "\tx", "\rx"}) {
+        const QString f = QString::fromUtf8(formula);
+        const bool quoted = f.contains('\r');
+        QTest::addRow("formula %s", formula) << f << (quoted ? "\"'" + f + "\"" : "'" + f)
+                                             << (f.contains('\t') || quoted ? "\"" + f + "\"" : f);
+    }
+}
+
+void JointsTableTest::csvAndTabsAsSpreadsheetsReadThem() {
+    QFETCH(QString, note);
+    QFETCH(QString, csv);
+    QFETCH(QString, tsv);
+    JointList list;
+    list.carried = {{1, "备注"}};
+    list.entries.push_back({2, Joint{"16MnR", {}, {}}, {toStd(note)}});
+    const Process smaw[] = {Process::Smaw};
+    const JointsTable table = jointsTable(list, smaw);
+    const QString csvRow = QString::fromStdString(csvText(table)).split("\r\n").value(1);
+    QVERIFY2(csvRow.startsWith(csv + ",16MnR,,"), qPrintable(csvRow));
+    const QString tsvRow = QString::fromStdString(tsvText(table)).section('\n', 1);
+    QVERIFY2(tsvRow.startsWith(tsv + "\t16MnR\t\t"), qPrintable(tsvRow));
+}
+
+QTEST_GUILESS_MAIN(JointsTableTest)
+#include "joints_table_test.moc"
