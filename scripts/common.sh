@@ -6,10 +6,12 @@ VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # dpkg-dev and lintian let the tests validate the desktop entry and metadata, build the
 # Debian package and check it; fontconfig, fonts-dejavu-core and fonts-noto-cjk make
 # the desktop without the Song face that the fit tests run on a second time;
-# poppler-utils (pdftotext) lets the sheet tests read the PDF's text back.
+# poppler-utils (pdftotext) lets the sheet tests read the PDF's text back; qt6-base-private-dev
+# has the zip classes workbooks are read and written with, and python3-openpyxl (for
+# Debian's python3) makes the workbooks the tests read and reads back those Velmora writes.
 VELMORA_PACKAGES=(cmake g++ make qt6-base-dev fonts-arphic-uming qt6-translations-l10n
     desktop-file-utils appstream dpkg-dev lintian fontconfig fonts-dejavu-core fonts-noto-cjk
-    poppler-utils)
+    poppler-utils qt6-base-private-dev python3-openpyxl)
 # ./scripts/test --clang builds with this compiler.
 VELMORA_CLANG_PACKAGES=(clang)
 # ./scripts/lint runs these over src/.

@@ -3,7 +3,9 @@
 #include "cli/command_output.h"
 #include "cli/input_text.h"
 #include "joints/joints_table.h"
+#include "joints/workbook_cells.h"
 #include "qtext/core_text.h"
+#include "workbook/workbook_file.h"
 
 namespace velmora::cli {
 namespace {
@@ -29,13 +31,26 @@ std::optional<JointList> jointListFrom(const CommandLine& line) {
         CommandLine::say(error);
         return std::nullopt;
     }
-    const std::optional<QString> text = decodeText(*bytes);
-    if (!text) {
-        CommandLine::say(
-            QStringLiteral("%1：既不是 UTF-8 也不是 GB18030 文本").arg(inputName(file)));
+    JointList list;
+    if (workbook::looksLikeWorkbook(*bytes)) {
+        auto rows = workbook::readWorkbook(*bytes, line.sheet());
+        if (const QString* fault = std::get_if<QString>(&rows)) {
+            CommandLine::say(QStringLiteral("%1：%2").arg(inputName(file), *fault));
+            return std::nullopt;
+        }
+        list = readJointList(std::get<std::vector<ListRow>>(std::move(rows)), line.columns());
+    } else if (const std::optional<QString> text = decodeText(*bytes)) {
+        list = readJointList(text->toStdString(), line.columns());
+    } else {
+        CommandLine::say(QStringLiteral("%1：%2；%3")
+                             .arg(inputName(file),
+                                  workbook::looksLikeOldExcel(*bytes)
+                                      ? QStringLiteral("这是旧版 Excel 工作簿（.xls），读不了")
+                                      : QStringLiteral("既不是 UTF-8 或 GB18030 文本，也不是 "
+                                                       ".xlsx 工作簿"),
+                                  toQString(kSaveAsAdvice)));
         return std::nullopt;
     }
-    JointList list = readJointList(text->toStdString(), line.columns());
     for (const ListFault& fault : list.faults) {
         CommandLine::say(QStringLiteral("第 %1 行：%2")
                              .arg(fault.line)
@@ -52,7 +67,8 @@ std::optional<JointList> jointListFrom(const CommandLine& line) {
 void setUpBatch(CommandLine& line) {
     line.takeProcess(
         QStringLiteral("只列出这一种焊接方法的答案；不给出时每个接头四种方法都列出。"));
-    line.takeFormats({QStringLiteral("tsv"), QStringLiteral("csv"), QStringLiteral("json")});
+    line.takeFormats({QStringLiteral("tsv"), QStringLiteral("csv"), QStringLiteral("json"),
+                      QStringLiteral("xlsx")});
     line.takeLayouts({QStringLiteral("rows"), QStringLiteral("joints")},
                      QStringLiteral("rows：每个接头、每种焊接方法一行（TSV 和 JSON 默认）；joints："
                                     "清单的每一行一行，各焊接方法的答案并排，中文表头（CSV 默认，"
@@ -60,7 +76,9 @@ void setUpBatch(CommandLine& line) {
     line.takeColumns(QStringLiteral("材料所在的一列或两列：列号（从 1 起）或表头文字，如 2,3 或 "
                                     "母材1,母材2。不给出时按表头找“母材”“材料”等列；没有这样的"
                                     "表头时，每一格都是材料。其他列原样带到结果中。"));
-    line.takeOutput(QStringLiteral("把结果写入这个文件，不写到标准输出。"));
+    line.takeSheet(QStringLiteral("清单是 .xlsx 工作簿时，读这个工作表；不给出时读第一个工作表。"));
+    line.takeOutput(QStringLiteral("把结果写入这个文件，不写到标准输出；不给出 --format 时按"
+                                   "文件的扩展名（.csv、.xlsx、.tsv、.json）定格式。"));
     const QString one = QStringLiteral("请给出一个接头清单文件，或以 - 读标准输入");
     line.takeArguments(QStringLiteral("list"),
                        QStringLiteral("接头清单：每行一个接头，以逗号或制表符分隔；- 为标准输入"),
@@ -69,18 +87,27 @@ void setUpBatch(CommandLine& line) {
 
 // Every line is checked before anything is written: one bad line, and nothing is.
 int batch(const CommandLine& line) {
+    if (line.format() == QLatin1String("xlsx") && line.layout() == QLatin1String("rows")) {
+        CommandLine::say(QStringLiteral("xlsx 只有 joints 排列：每个接头一行"));
+        return kMisuse;
+    }
     const std::optional<JointList> list = jointListFrom(line);
     if (!list) {
         return kMisuse;
     }
-    const bool joints = line.layout().isEmpty() ? line.format() == QLatin1String("csv")
-                                                : line.layout() == QLatin1String("joints");
+    const bool spreadsheet =
+        line.format() == QLatin1String("csv") || line.format() == QLatin1String("xlsx");
+    const bool joints =
+        line.layout().isEmpty() ? spreadsheet : line.layout() == QLatin1String("joints");
     const std::vector<Process> processes = line.processes();
     if (joints) {
         if (line.format() == QLatin1String("json")) {
             return line.print(answers::jointsAsJson(*list, processes));
         }
         const JointsTable table = jointsTable(*list, processes);
+        if (line.format() == QLatin1String("xlsx")) {
+            return line.print(workbook::workbookOf(table));
+        }
         return line.print(QByteArray::fromStdString(
             line.format() == QLatin1String("csv") ? csvText(table) : tsvText(table)));
     }

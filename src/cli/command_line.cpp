@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include <QFileInfo>
+
 #include "answers/rule_fingerprint.h"
 #include "cli/output_file.h"
 #include "cli/stream_output.h"
@@ -98,6 +100,12 @@ void CommandLine::takeLayouts(const QStringList& layouts, const QString& descrip
     m_taken.push_back(&m_layout);
 }
 
+void CommandLine::takeSheet(const QString& description) {
+    m_sheet.setDescription(description);
+    m_parser.addOption(m_sheet);
+    m_taken.push_back(&m_sheet);
+}
+
 void CommandLine::takeColumns(const QString& description) {
     m_columns.setDescription(description);
     m_parser.addOption(m_columns);
@@ -144,7 +152,10 @@ bool CommandLine::checkCommand(QString* reason) {
     }
     if (takes(m_format)) {
         m_formatChosen = m_parser.value(m_format).toLower();
-        if (m_formatChosen.isEmpty()) {
+        const QString extension = QFileInfo(m_parser.value(m_output)).suffix().toLower();
+        if (m_formatChosen.isEmpty() && m_formats.contains(extension)) {
+            m_formatChosen = extension;
+        } else if (m_formatChosen.isEmpty()) {
             m_formatChosen = m_formats.front();
         } else if (!m_formats.contains(m_formatChosen)) {
             *reason = QStringLiteral("未知的输出格式：%1").arg(m_formatChosen);

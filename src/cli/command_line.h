@@ -40,6 +40,7 @@ public:
     void takeFormats(const QStringList& formats); // the first is the default
     void takeLayouts(const QStringList& layouts, const QString& description);
     void takeColumns(const QString& description);
+    void takeSheet(const QString& description);
     // With `missing`, the output must be given, and `missing` says so when it is not.
     void takeOutput(const QString& description, const QString& missing = {});
     // From `fewest` to `most` arguments; `tooFew` and `tooMany` say why, where a count
@@ -60,7 +61,9 @@ public:
     // What the command was given, all checked: its arguments after its name, --output
     // (empty when not given), --format (the default when not given), the processes
     // asked for (the one --process names, or all four in button order), --layout
-    // (empty when not given) and --columns (empty when not given).
+    // (empty when not given), --columns (empty when not given) and --sheet (empty when
+    // not given). Without --format, the output file's extension chooses among the
+    // formats (".csv", ".json"), else the default.
     QStringList arguments() const;
     QString output() const { return m_outputFile; }
     QString format() const { return m_formatChosen; }
@@ -68,6 +71,7 @@ public:
     std::vector<Process> processes() const { return m_processesChosen; }
     QString layout() const { return m_layoutChosen; }
     const ColumnChoice& columns() const { return m_columnsChosen; }
+    QString sheet() const { return m_parser.value(m_sheet); }
 
     // Writes `bytes` to the file --output names or to standard output; `status`, or
     // kWriteFailed after saying why.
@@ -97,6 +101,7 @@ private:
     QCommandLineOption m_layout{{"l", "layout"}, QString(), QString()};
     QCommandLineOption m_columns{{"c", "columns"}, QString(), QStringLiteral("columns")};
     QCommandLineOption m_output{{"o", "output"}, QString(), QStringLiteral("file")};
+    QCommandLineOption m_sheet{{"s", "sheet"}, QString(), QStringLiteral("name")};
     QStringList m_formats;
     QStringList m_layouts;
     QString m_outputMissing;

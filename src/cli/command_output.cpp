@@ -33,7 +33,7 @@ void appendRows(std::vector<AnswerRow>& rows, const std::array<AnswerRow, kProce
 
 int printTsv(const CommandLine& line, const QByteArray& tsv, const std::string& problem) {
     if (tsv.isEmpty()) {
-        CommandLine::say(QStringLiteral("规则文本含有制表符或换行，不能写成 TSV：%1")
+        CommandLine::say(QStringLiteral("有文本含有制表符或换行，不能写成 TSV（可改用 --format csv、json 或 xlsx）：%1")
                              .arg(QString::fromStdString(problem)));
         return kWriteFailed;
     }

@@ -537,7 +537,7 @@ void CliTest::batch_data() {
         << QByteArray("\xFF\xFE"
                       "316L\n")
         << true << QStringList() << 2 << QByteArray()
-        << QStringList{"标准输入：既不是 UTF-8 也不是 GB18030 文本"};
+        << QStringList{"标准输入：既不是 UTF-8 或 GB18030 文本，也不是 .xlsx 工作簿；请在 Excel 中另存为 .xlsx 或 CSV"};
 }
 
 void CliTest::batch() {

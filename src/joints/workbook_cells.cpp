@@ -1,0 +1,231 @@
+#include "joints/workbook_cells.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <iomanip>
+#include <locale>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <utility>
+
+namespace velmora {
+namespace {
+
+struct Place {
+    std::size_t row = 0;    // from 1
+    std::size_t column = 0; // from 1
+};
+
+// "B3" → row 3, column 2; nullopt for anything else or past the sheet's limits.
+std::optional<Place> placeOf(std::string_view ref) {
+    std::size_t i = 0;
+    std::size_t column = 0;
+    while (i < ref.size() &&
+           ((ref[i] >= 'A' && ref[i] <= 'Z') || (ref[i] >= 'a' && ref[i] <= 'z'))) {
+        column = column * 26 + static_cast<std::size_t>((ref[i] | 0x20) - 'a' + 1);
+        if (column > kSheetColumnsAtMost) {
+            return std::nullopt;
+        }
+        ++i;
+    }
+    std::size_t row = 0;
+    const auto [end, error] = std::from_chars(ref.data() + i, ref.data() + ref.size(), row);
+    if (column == 0 || error != std::errc() || end != ref.data() + ref.size() || row == 0) {
+        return std::nullopt;
+    }
+    return Place{row, column};
+}
+
+std::optional<std::size_t> numberOf(std::string_view text) {
+    std::size_t n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (error != std::errc() || end != text.data() + text.size() || n == 0) {
+        return std::nullopt;
+    }
+    return n;
+}
+
+std::string trimZeros(std::string text) {
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') {
+            text.pop_back();
+        }
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return text;
+}
+
+// Excel writes a character XML cannot hold as _xHHHH_ (its code in hex), and "_x"
+// itself as _x005F_x: taken back here.
+std::string unescaped(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        unsigned code = 0;
+        const bool escape = text.substr(i).starts_with("_x") && i + 7 <= text.size() &&
+                            text[i + 6] == '_' &&
+                            std::from_chars(text.data() + i + 2, text.data() + i + 6, code, 16).ptr ==
+                                text.data() + i + 6;
+        if (!escape) {
+            out += text[i];
+            continue;
+        }
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+        i += 6;
+    }
+    return out;
+}
+
+std::string cellText(const SheetCell& cell, const SheetContent& sheet, std::string* fault) {
+    if (cell.type == "s") {
+        const std::optional<std::size_t> index =
+            cell.text == "0" ? std::optional<std::size_t>(0) : numberOf(cell.text);
+        if (!index || *index >= sheet.sharedStrings.size()) {
+            *fault = "单元格 " + cell.ref + " 指向不存在的共享字符串";
+            return {};
+        }
+        return unescaped(sheet.sharedStrings[*index]);
+    }
+    if (cell.type == "b") {
+        return cell.text == "1" ? "TRUE" : "FALSE";
+    }
+    if (cell.type.empty() || cell.type == "n") {
+        return generalNumberText(cell.text);
+    }
+    return unescaped(cell.text); // inline strings, formula results, errors, ISO dates
+}
+
+} // namespace
+
+// Streams in the classic locale: a desktop program runs in the user's, where the
+// decimal point may be a comma.
+std::optional<double> parsedNumber(std::string_view stored) {
+    std::istringstream in{std::string(stored)};
+    in.imbue(std::locale::classic());
+    double x = 0;
+    in >> std::noskipws >> x;
+    if (stored.empty() || in.fail() || in.peek() != std::char_traits<char>::eof() ||
+        !std::isfinite(x)) {
+        return std::nullopt;
+    }
+    return x;
+}
+
+std::string generalNumberText(std::string_view stored) {
+    const std::optional<double> number = parsedNumber(stored);
+    if (!number) {
+        return std::string(stored);
+    }
+    const double x = *number;
+    if (x == 0) {
+        return "0";
+    }
+    constexpr int kWidth = 11; // characters General gives a number
+    const int digits = static_cast<int>(std::floor(std::log10(std::fabs(x)))) + 1;
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    if (digits > kWidth || digits < -8) {
+        out << std::uppercase << std::scientific << std::setprecision(5) << x;
+        const std::string text = out.str();
+        const std::size_t e = text.find('E');
+        std::string exponent = text.substr(e + 2);
+        exponent.erase(0, std::min(exponent.find_first_not_of('0'), exponent.size() - 2));
+        return trimZeros(text.substr(0, e)) + "E" + text[e + 1] + exponent;
+    }
+    const int room = kWidth - (x < 0 ? 1 : 0) - std::max(digits, 1) - 1;
+    out << std::fixed << std::setprecision(std::max(room, 0)) << x;
+    return trimZeros(out.str());
+}
+
+std::variant<std::vector<ListRow>, std::string> sheetRows(const SheetContent& sheet) {
+    if (sheet.rows.size() > kSheetRowsAtMost) {
+        return "工作表超过 " + std::to_string(kSheetRowsAtMost) + " 行";
+    }
+    // Row number → column → text; rows and cells that skip their reference follow the
+    // one before.
+    std::map<std::size_t, std::map<std::size_t, std::string>> grid;
+    std::size_t rowNumber = 0;
+    std::string fault;
+    for (const SheetRow& row : sheet.rows) {
+        if (row.ref.empty()) {
+            ++rowNumber;
+        } else if (const auto n = numberOf(row.ref); n && *n > rowNumber) {
+            rowNumber = *n;
+        } else {
+            return "行号“" + row.ref + "”有误或重复";
+        }
+        if (rowNumber > 1048576) {
+            return "行号超出工作表的范围";
+        }
+        std::size_t column = 0;
+        for (const SheetCell& cell : row.cells) {
+            if (cell.ref.empty()) {
+                ++column;
+            } else if (const auto place = placeOf(cell.ref);
+                       place && place->row == rowNumber && place->column > column) {
+                column = place->column;
+            } else {
+                return "单元格位置“" + cell.ref + "”有误";
+            }
+            if (column > kSheetColumnsAtMost) {
+                return "单元格超出工作表的范围";
+            }
+            std::string text = cellText(cell, sheet, &fault);
+            if (!fault.empty()) {
+                return fault;
+            }
+            if (!text.empty()) {
+                grid[rowNumber][column] = std::move(text);
+            }
+        }
+    }
+    // A merged range shows its first cell's text over the whole range: a material or a
+    // note merged down several joints belongs to each of them.
+    for (const std::string& merge : sheet.merges) {
+        const std::size_t colon = merge.find(':');
+        const auto from = placeOf(std::string_view(merge).substr(0, colon));
+        const auto to =
+            colon == std::string::npos ? from : placeOf(std::string_view(merge).substr(colon + 1));
+        if (!from || !to || to->row < from->row || to->column < from->column ||
+            (to->row - from->row + 1) * (to->column - from->column + 1) > kSheetRowsAtMost * 4) {
+            return "合并单元格“" + merge + "”有误";
+        }
+        const auto row = grid.find(from->row);
+        if (row == grid.end() || !row->second.contains(from->column)) {
+            continue;
+        }
+        const std::string text = row->second.at(from->column);
+        for (std::size_t r = from->row; r <= to->row; ++r) {
+            for (std::size_t c = from->column; c <= to->column; ++c) {
+                grid[r][c] = text;
+            }
+        }
+    }
+    if (grid.size() > kSheetRowsAtMost) {
+        return "工作表超过 " + std::to_string(kSheetRowsAtMost) + " 行";
+    }
+    std::vector<ListRow> rows;
+    for (auto& [number, cells] : grid) {
+        ListRow row{static_cast<int>(number), {}};
+        row.cells.resize(cells.rbegin()->first);
+        for (auto& [column, text] : cells) {
+            row.cells[column - 1] = std::move(text);
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+} // namespace velmora

@@ -1,0 +1,308 @@
+#include "workbook/workbook_file.h"
+
+#include "joints/workbook_cells.h"
+#include "joints/workbook_parts.h"
+#include "qtext/core_text.h"
+#include "workbook/zip_package.h"
+
+#include <QHash>
+#include <QXmlStreamReader>
+
+#include <memory>
+#include <optional>
+
+namespace velmora::workbook {
+namespace {
+
+// Transitional and strict OOXML name the same things in two namespaces each.
+bool inMain(const QXmlStreamReader& xml) {
+    const QStringView ns = xml.namespaceUri();
+    return ns == u"http://schemas.openxmlformats.org/spreadsheetml/2006/main" ||
+           ns == u"http://purl.oclc.org/ooxml/spreadsheetml/main";
+}
+
+bool isRelationships(QStringView ns) {
+    return ns == u"http://schemas.openxmlformats.org/officeDocument/2006/relationships" ||
+           ns == u"http://purl.oclc.org/ooxml/officeDocument/relationships";
+}
+
+bool opens(const QXmlStreamReader& xml, QStringView name) {
+    return xml.isStartElement() && xml.name() == name && inMain(xml);
+}
+
+bool closes(const QXmlStreamReader& xml, QStringView name) {
+    return xml.isEndElement() && xml.name() == name && inMain(xml);
+}
+
+QByteArray withoutByteOrderMark(QByteArray xml) {
+    if (xml.startsWith("\xEF\xBB\xBF")) {
+        xml.remove(0, 3);
+    }
+    return xml;
+}
+
+struct Relationship {
+    QString type;   // its last segment: "worksheet", "sharedStrings", "officeDocument"
+    QString target; // the part's path in the package
+};
+
+QString folderOf(const QString& part) {
+    const qsizetype slash = part.lastIndexOf(u'/');
+    return slash < 0 ? QString() : part.left(slash + 1);
+}
+
+// A relationship's target as a path in the package: absolute ("/xl/worksheets/a.xml")
+// or relative to the folder of the part it belongs to, with "../" taken back.
+QString resolved(const QString& from, const QString& target) {
+    QStringList parts = (target.startsWith(u'/') ? target.mid(1) : folderOf(from) + target)
+                            .split(u'/', Qt::SkipEmptyParts);
+    QStringList path;
+    for (const QString& part : parts) {
+        if (part == QLatin1String("..")) {
+            if (!path.isEmpty()) {
+                path.removeLast();
+            }
+        } else if (part != QLatin1String(".")) {
+            path << part;
+        }
+    }
+    return path.join(u'/');
+}
+
+class Reader {
+public:
+    explicit Reader(std::unique_ptr<ZipPackage> package)
+        : m_package(std::move(package)) {}
+
+    QString fault;
+    bool damaged = true; // false where the sheet asked for is not there, in a sound package
+
+    std::optional<QByteArray> part(const QString& path) {
+        QString error;
+        std::optional<QByteArray> data = m_package->file(path, qint64(kPartBytesAtMost), &error);
+        if (!data) {
+            fault = error;
+        }
+        return data ? std::optional(withoutByteOrderMark(*data)) : std::nullopt;
+    }
+
+    // The relationships of `source` ("xl/workbook.xml"), by their Id.
+    std::optional<QHash<QString, Relationship>> relationships(const QString& source) {
+        const std::optional<QByteArray> data =
+            part(folderOf(source) + QStringLiteral("_rels/") + source.mid(folderOf(source).size()) +
+                 QStringLiteral(".rels"));
+        if (!data) {
+            return std::nullopt;
+        }
+        QHash<QString, Relationship> found;
+        QXmlStreamReader xml(*data);
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.name() == u"Relationship") {
+                const QXmlStreamAttributes a = xml.attributes();
+                const QString type = a.value(QLatin1String("Type")).toString();
+                found.insert(a.value(QLatin1String("Id")).toString(),
+                             {type.mid(type.lastIndexOf(u'/') + 1),
+                              resolved(source, a.value(QLatin1String("Target")).toString())});
+            }
+        }
+        return checked(xml, source) ? std::optional(found) : std::nullopt;
+    }
+
+    bool checked(const QXmlStreamReader& xml, const QString& path) {
+        if (xml.hasError()) {
+            fault = QStringLiteral("%1 不是完好的 XML（第 %2 行）：%3")
+                        .arg(path)
+                        .arg(xml.lineNumber())
+                        .arg(xml.errorString());
+            return false;
+        }
+        return true;
+    }
+
+    std::optional<std::vector<std::string>> sharedStrings(const QString& path) {
+        const std::optional<QByteArray> data = part(path);
+        if (!data) {
+            return std::nullopt;
+        }
+        std::vector<std::string> strings;
+        QXmlStreamReader xml(*data);
+        QString text;
+        int phonetic = 0; // inside <rPh>: a reading aid, not the text
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (opens(xml, u"si")) {
+                text.clear();
+            } else if (opens(xml, u"rPh")) {
+                ++phonetic;
+            } else if (closes(xml, u"rPh")) {
+                --phonetic;
+            } else if (opens(xml, u"t") && phonetic == 0) {
+                text += xml.readElementText();
+            } else if (closes(xml, u"si")) {
+                strings.push_back(text.toStdString());
+            }
+        }
+        return checked(xml, path) ? std::optional(strings) : std::nullopt;
+    }
+
+    std::optional<SheetContent> sheet(const QString& path) {
+        const std::optional<QByteArray> data = part(path);
+        if (!data) {
+            return std::nullopt;
+        }
+        SheetContent content;
+        QXmlStreamReader xml(*data);
+        SheetCell* cell = nullptr;
+        int phonetic = 0;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (opens(xml, u"rPh")) {
+                ++phonetic;
+            } else if (closes(xml, u"rPh")) {
+                --phonetic;
+            } else if (opens(xml, u"row")) {
+                if (content.rows.size() == kSheetRowsAtMost) {
+                    fault = QStringLiteral("工作表超过 %1 行").arg(kSheetRowsAtMost);
+                    return std::nullopt;
+                }
+                content.rows.push_back({xml.attributes().value(QLatin1String("r")).toString().toStdString(), {}});
+            } else if (opens(xml, u"c") && !content.rows.empty()) {
+                const QXmlStreamAttributes a = xml.attributes();
+                content.rows.back().cells.push_back({a.value(QLatin1String("r")).toString().toStdString(),
+                                                     a.value(QLatin1String("t")).toString().toStdString(),
+                                                     {}});
+                cell = &content.rows.back().cells.back();
+            } else if (opens(xml, u"v") && cell != nullptr) {
+                cell->text = xml.readElementText().toStdString();
+            } else if (opens(xml, u"t") && cell != nullptr && phonetic == 0) {
+                cell->text += xml.readElementText().toStdString(); // inline string runs
+            } else if (closes(xml, u"c")) {
+                cell = nullptr;
+            } else if (opens(xml, u"mergeCell")) {
+                content.merges.push_back(xml.attributes().value(QLatin1String("ref")).toString().toStdString());
+            }
+        }
+        return checked(xml, path) ? std::optional(content) : std::nullopt;
+    }
+
+    // The worksheet's part and the shared strings' (empty where there are none).
+    std::optional<std::pair<QString, QString>> findSheet(const QString& wanted) {
+        const auto root = relationships(QString());
+        if (!root) {
+            return std::nullopt;
+        }
+        QString workbook;
+        for (const Relationship& r : *root) {
+            if (r.type == QLatin1String("officeDocument")) {
+                workbook = r.target;
+            }
+        }
+        if (workbook.isEmpty()) {
+            fault = QStringLiteral("找不到其中的工作簿");
+            return std::nullopt;
+        }
+        const auto rels = relationships(workbook);
+        const std::optional<QByteArray> data = rels ? part(workbook) : std::nullopt;
+        if (!data) {
+            return std::nullopt;
+        }
+        QString sharedStrings;
+        for (const Relationship& r : *rels) {
+            if (r.type == QLatin1String("sharedStrings")) {
+                sharedStrings = r.target;
+            }
+        }
+        QXmlStreamReader xml(*data);
+        QStringList names;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!opens(xml, u"sheet")) {
+                continue;
+            }
+            QString name, id;
+            for (const QXmlStreamAttribute& a : xml.attributes()) {
+                if (a.name() == u"name" && a.namespaceUri().isEmpty()) {
+                    name = a.value().toString();
+                } else if (a.name() == u"id" && isRelationships(a.namespaceUri())) {
+                    id = a.value().toString();
+                }
+            }
+            names << name;
+            const Relationship r = rels->value(id);
+            // The first sheet may be a chart sheet: the first worksheet is wanted.
+            if ((wanted.isEmpty() && r.type == QLatin1String("worksheet")) || name == wanted) {
+                if (r.type != QLatin1String("worksheet")) {
+                    damaged = false;
+                    fault = QStringLiteral("“%1”不是工作表").arg(name);
+                    return std::nullopt;
+                }
+                return std::pair{r.target, sharedStrings};
+            }
+        }
+        if (!checked(xml, workbook)) {
+            return std::nullopt;
+        }
+        damaged = wanted.isEmpty();
+        fault = wanted.isEmpty() ? QStringLiteral("其中没有工作表")
+                                 : QStringLiteral("没有名为“%1”的工作表；有：%2")
+                                       .arg(wanted, names.join(QStringLiteral("、")));
+        return std::nullopt;
+    }
+
+private:
+    std::unique_ptr<ZipPackage> m_package;
+};
+
+} // namespace
+
+bool looksLikeWorkbook(const QByteArray& bytes) {
+    return bytes.startsWith("PK\x03\x04");
+}
+
+bool looksLikeOldExcel(const QByteArray& bytes) {
+    return bytes.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+}
+
+std::variant<std::vector<ListRow>, QString> readWorkbook(const QByteArray& bytes,
+                                                         const QString& sheet) {
+    const auto damaged = [](const QString& why) {
+        return QStringLiteral("工作簿已损坏或不完整（%1）；%2").arg(why, toQString(kSaveAsAdvice));
+    };
+    QString error;
+    std::unique_ptr<ZipPackage> package = ZipPackage::open(bytes, &error);
+    if (!package) {
+        return damaged(error);
+    }
+    Reader reader(std::move(package));
+    const auto found = reader.findSheet(sheet);
+    if (!found) {
+        return reader.damaged ? damaged(reader.fault) : reader.fault;
+    }
+    std::optional<SheetContent> content = reader.sheet(found->first);
+    if (content && !found->second.isEmpty()) {
+        if (auto strings = reader.sharedStrings(found->second)) {
+            content->sharedStrings = std::move(*strings);
+        } else {
+            content.reset();
+        }
+    }
+    if (!content) {
+        return damaged(reader.fault);
+    }
+    auto rows = sheetRows(*content);
+    if (const std::string* fault = std::get_if<std::string>(&rows)) {
+        return damaged(QString::fromStdString(*fault));
+    }
+    return std::get<std::vector<ListRow>>(std::move(rows));
+}
+
+QByteArray workbookOf(const JointsTable& table) {
+    std::vector<std::pair<QString, QByteArray>> files;
+    for (const WorkbookPart& part : workbookParts(table)) {
+        files.emplace_back(QString::fromStdString(part.path), QByteArray::fromStdString(part.xml));
+    }
+    return zipped(files);
+}
+
+} // namespace velmora::workbook
