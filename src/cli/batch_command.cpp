@@ -3,8 +3,8 @@
 #include "cli/command_output.h"
 #include "cli/input_text.h"
 #include "joints/joints_table.h"
-#include "joints/workbook_cells.h"
 #include "qtext/core_text.h"
+#include "workbook/list_file.h"
 #include "workbook/workbook_file.h"
 
 namespace velmora::cli {
@@ -31,26 +31,12 @@ std::optional<JointList> jointListFrom(const CommandLine& line) {
         CommandLine::say(error);
         return std::nullopt;
     }
-    JointList list;
-    if (workbook::looksLikeWorkbook(*bytes)) {
-        auto rows = workbook::readWorkbook(*bytes, line.sheet());
-        if (const QString* fault = std::get_if<QString>(&rows)) {
-            CommandLine::say(QStringLiteral("%1：%2").arg(inputName(file), *fault));
-            return std::nullopt;
-        }
-        list = readJointList(std::get<std::vector<ListRow>>(std::move(rows)), line.columns());
-    } else if (const std::optional<QString> text = decodeText(*bytes)) {
-        list = readJointList(text->toStdString(), line.columns());
-    } else {
-        CommandLine::say(QStringLiteral("%1：%2；%3")
-                             .arg(inputName(file),
-                                  workbook::looksLikeOldExcel(*bytes)
-                                      ? QStringLiteral("这是旧版 Excel 工作簿（.xls），读不了")
-                                      : QStringLiteral("既不是 UTF-8 或 GB18030 文本，也不是 "
-                                                       ".xlsx 工作簿"),
-                                  toQString(kSaveAsAdvice)));
+    auto read = workbook::readListFile(*bytes, line.sheet(), line.columns());
+    if (const QString* problem = std::get_if<QString>(&read)) {
+        CommandLine::say(QStringLiteral("%1：%2").arg(inputName(file), *problem));
         return std::nullopt;
     }
+    JointList list = std::get<JointList>(std::move(read));
     for (const ListFault& fault : list.faults) {
         CommandLine::say(QStringLiteral("第 %1 行：%2")
                              .arg(fault.line)

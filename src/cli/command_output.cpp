@@ -33,8 +33,10 @@ void appendRows(std::vector<AnswerRow>& rows, const std::array<AnswerRow, kProce
 
 int printTsv(const CommandLine& line, const QByteArray& tsv, const std::string& problem) {
     if (tsv.isEmpty()) {
-        CommandLine::say(QStringLiteral("有文本含有制表符或换行，不能写成 TSV（可改用 --format csv、json 或 xlsx）：%1")
-                             .arg(QString::fromStdString(problem)));
+        CommandLine::say(
+            QStringLiteral(
+                "有文本含有制表符或换行，不能写成 TSV（可改用 --format csv、json 或 xlsx）：%1")
+                .arg(QString::fromStdString(problem)));
         return kWriteFailed;
     }
     return line.print(tsv);

@@ -2,65 +2,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStringDecoder>
 
 #include <array>
 #include <cerrno>
 #include <cstdio>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <iconv.h>
-#endif
-
 namespace velmora::cli {
-namespace {
-
-// Qt knows GB18030 only where it was built with ICU, so the system decodes it.
-std::optional<QString> fromGb18030(const QByteArray& bytes) {
-    if (bytes.isEmpty()) {
-        return QString();
-    }
-#ifdef _WIN32
-    const auto size = static_cast<int>(bytes.size());
-    // 936 (GBK) where the system has no GB18030 table, as older Wine.
-    for (const UINT codePage : {54936u, 936u}) {
-        const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.constData(),
-                                               size, nullptr, 0);
-        if (length > 0) {
-            QString text(length, Qt::Uninitialized);
-            MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.constData(), size,
-                                reinterpret_cast<wchar_t*>(text.data()), length);
-            return text;
-        }
-        if (GetLastError() != ERROR_INVALID_PARAMETER) {
-            break; // the bytes are not GB18030, not the code page unknown
-        }
-    }
-    return std::nullopt;
-#else
-    const iconv_t decoder = iconv_open("UTF-8", "GB18030");
-    // (iconv_t)-1 is how iconv_open says it failed.
-    if (decoder == reinterpret_cast<iconv_t>(-1)) { // NOLINT(performance-no-int-to-ptr)
-        return std::nullopt;
-    }
-    // A character takes at most 4 bytes in GB18030 and 4 in UTF-8, or 2 and 3.
-    QByteArray utf8(bytes.size() * 2, Qt::Uninitialized);
-    char* in = const_cast<char*>(bytes.constData());
-    auto inLeft = static_cast<std::size_t>(bytes.size());
-    char* out = utf8.data();
-    auto outLeft = static_cast<std::size_t>(utf8.size());
-    const std::size_t converted = iconv(decoder, &in, &inLeft, &out, &outLeft);
-    iconv_close(decoder);
-    if (converted == static_cast<std::size_t>(-1)) {
-        return std::nullopt;
-    }
-    return QString::fromUtf8(utf8.constData(), utf8.size() - static_cast<qsizetype>(outLeft));
-#endif
-}
-
-} // namespace
 
 QString inputName(const QString& name) {
     return name == QLatin1String("-") ? QStringLiteral("标准输入") : QDir::toNativeSeparators(name);
@@ -89,18 +36,6 @@ std::optional<QByteArray> readInput(const QString& name, QString* error) {
         return std::nullopt;
     }
     return bytes;
-}
-
-std::optional<QString> decodeText(const QByteArray& bytes) {
-    const QByteArray bom("\xEF\xBB\xBF");
-    // Stateless: a sequence cut short at the end is an error too, not kept for more.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const bool marked = bytes.startsWith(bom);
-    QString text = utf8(marked ? bytes.mid(bom.size()) : bytes);
-    if (!utf8.hasError()) {
-        return text;
-    }
-    return marked ? std::nullopt : fromGb18030(bytes);
 }
 
 } // namespace velmora::cli

@@ -1,8 +1,6 @@
 #pragma once
 
-// The text of a joint list, as a spreadsheet or an editor saves it: UTF-8, with or
-// without a byte-order mark (Excel's "CSV UTF-8"), or GB18030, of which GBK is a
-// part (Excel's plain "CSV" on Chinese Windows).
+// A command's input: a file, or standard input for "-".
 
 #include <QByteArray>
 #include <QString>
@@ -17,10 +15,5 @@ QString inputName(const QString& name);
 // The bytes of the file, or of standard input for "-"; nullopt, with the reason in
 // `error`, when it cannot be read.
 std::optional<QByteArray> readInput(const QString& name, QString* error);
-
-// UTF-8 where the bytes are valid UTF-8 (a leading byte-order mark dropped), else
-// GB18030; nullopt when they are neither, or begin with the UTF-8 byte-order mark
-// and are not UTF-8.
-std::optional<QString> decodeText(const QByteArray& bytes);
 
 } // namespace velmora::cli

@@ -166,12 +166,14 @@ public:
                     fault = QStringLiteral("工作表超过 %1 行").arg(kSheetRowsAtMost);
                     return std::nullopt;
                 }
-                content.rows.push_back({xml.attributes().value(QLatin1String("r")).toString().toStdString(), {}});
+                content.rows.push_back(
+                    {xml.attributes().value(QLatin1String("r")).toString().toStdString(), {}});
             } else if (opens(xml, u"c") && !content.rows.empty()) {
                 const QXmlStreamAttributes a = xml.attributes();
-                content.rows.back().cells.push_back({a.value(QLatin1String("r")).toString().toStdString(),
-                                                     a.value(QLatin1String("t")).toString().toStdString(),
-                                                     {}});
+                content.rows.back().cells.push_back(
+                    {a.value(QLatin1String("r")).toString().toStdString(),
+                     a.value(QLatin1String("t")).toString().toStdString(),
+                     {}});
                 cell = &content.rows.back().cells.back();
             } else if (opens(xml, u"v") && cell != nullptr) {
                 cell->text = xml.readElementText().toStdString();
@@ -180,7 +182,8 @@ public:
             } else if (closes(xml, u"c")) {
                 cell = nullptr;
             } else if (opens(xml, u"mergeCell")) {
-                content.merges.push_back(xml.attributes().value(QLatin1String("ref")).toString().toStdString());
+                content.merges.push_back(
+                    xml.attributes().value(QLatin1String("ref")).toString().toStdString());
             }
         }
         return checked(xml, path) ? std::optional(content) : std::nullopt;

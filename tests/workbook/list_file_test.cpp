@@ -1,9 +1,9 @@
-#include "cli/input_text.h"
+#include "workbook/list_file.h"
 
 #include <QObject>
 #include <QTest>
 
-using velmora::cli::decodeText;
+using velmora::workbook::decodeText;
 
 class InputTextTest : public QObject {
     Q_OBJECT
@@ -40,4 +40,4 @@ void InputTextTest::decodes() {
 }
 
 QTEST_GUILESS_MAIN(InputTextTest)
-#include "input_text_test.moc"
+#include "list_file_test.moc"
