@@ -5,6 +5,7 @@
 #include "sheet/usage_notice.h"
 #include "ui/app_icon.h"
 #include "ui/clock_label.h"
+#include "ui/joint_list_opener.h"
 #include "ui/main_window_layout.h"
 #include "ui/notice_box.h"
 #include "ui/results_window.h"
@@ -82,6 +83,7 @@ MainWindow::MainWindow(QWidget* parent, std::function<QDateTime()> now)
     refreshClock();
     clockTimer_->start();
 
+    new JointListOpener(this);
     centreOnScreen(this);
 }
 
