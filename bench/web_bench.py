@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 """The web page's first visit, in headless Chromium on a phone-sized screen:
 
-  transfer   every byte the first visit fetches (the page's own requests and the service
-             worker's copies of every file), and the same gzip-compressed (level 6, as
-             web servers commonly send), against a target of 150 KB;
+  transfer   every file the first visit downloads in full (the page's own requests and
+             the service worker's copies of every file, which the server answers "not
+             modified" where the page has just fetched the file), its bytes and the same
+             gzip-compressed (level 6, as web servers commonly send), against a target
+             of 150 KB;
   start-up   from navigation to the 43 materials on screen (the paint of the last
              one's name, by Element Timing), with the CPU slowed 4 times, median of RUNS
              cold visits (cache, storage and service worker cleared each time), against a
@@ -14,8 +16,6 @@
 """
 
 import gzip
-import json
-import re
 import pathlib
 import statistics
 import sys
@@ -37,16 +37,6 @@ def forget(driver, origin):
                            {"origin": origin, "storageTypes": "all"})
 
 
-def fetched(driver):
-    """The URLs of every response since the log was last read."""
-    urls = []
-    for entry in driver.get_log("performance"):
-        message = json.loads(entry["message"])["message"]
-        if message["method"] == "Network.responseReceived":
-            urls.append(message["params"]["response"]["url"])
-    return urls
-
-
 def main():
     server = Server(SITE)
     driver = chromium()
@@ -56,25 +46,25 @@ def main():
         page = f"{server.origin}/index.html"
 
         forget(driver, server.origin)
-        driver.get_log("performance")
+        server.served.clear()
         driver.get(page)
         WebDriverWait(driver, 30).until(lambda d: d.execute_script(
             "return navigator.serviceWorker.controller !== null ||"
             " navigator.serviceWorker.ready.then(() => true)"))
         WebDriverWait(driver, 30).until(lambda d: d.execute_script(
             "return caches.keys().then(k => k.length > 0)"))
-        # The page's own requests, then the service worker's copy of every file it
-        # keeps (fetched afresh, past the HTTP cache), which the page's log does not see.
-        paths = [urllib.parse.urlparse(u).path.lstrip("/") or "index.html" for u in fetched(driver)]
-        worker = (SITE / "sw.js").read_text(encoding="utf-8")
-        paths += re.findall(r"^  '\./([^']+)',$", worker, flags=re.MULTILINE)
+        # What the server sent: the page's requests and the service worker's, each in
+        # full (200) or "not modified" (304).
+        served = list(server.served)
+        full = [urllib.parse.urlparse(p).path.lstrip("/") or "index.html"
+                for p, status in served if status == 200]
         raw = packed = 0
-        for path in paths:
+        for path in full:
             data = (SITE / path).read_bytes()
             raw += len(data)
             packed += len(gzip.compress(data, compresslevel=6))
-        print(f"web first visit: {len(paths)} responses, {raw / 1024:.1f} KB, "
-              f"{packed / 1024:.1f} KB gzip (target ≤ 150 KB)")
+        print(f"web first visit: {len(served)} responses, {len(full)} in full, "
+              f"{raw / 1024:.1f} KB, {packed / 1024:.1f} KB gzip (target ≤ 150 KB)")
 
         driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
         shown, ready = [], []

@@ -21,13 +21,13 @@ VELMORA_LINT_PACKAGES=(clang-tidy cppcheck)
 # and the host's zh_CN.UTF-8 locale, from which Wine takes a Chinese Windows's.
 VELMORA_WINDOWS_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n dpkg-dev
     g++-mingw-w64-x86-64-posix mingw-w64 binutils-mingw-w64-x86-64 wine wine64 nsis icoutils
-    zip unzip xvfb xauth x11-utils imagemagick fonts-arphic-uming locales)
+    zip unzip xvfb xauth x11-utils imagemagick fonts-arphic-uming locales python3-openpyxl)
 
 # ./scripts/test --web, ./scripts/run --web, ./scripts/package-web: Emscripten (with the
 # acorn it needs), and for the page's tests Chromium, its driver, Selenium for Debian's
 # python3, and pdfinfo/pdftotext to read the printed sheet back; zip for the package.
 VELMORA_WEB_PACKAGES=(emscripten node-acorn chromium chromium-driver python3-selenium
-    poppler-utils zip)
+    poppler-utils zip python3-openpyxl)
 
 velmora_install_missing() {
     local missing=()

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <iomanip>
 #include <locale>
 #include <map>
@@ -47,28 +46,16 @@ std::optional<std::size_t> numberOf(std::string_view text) {
     return n;
 }
 
-std::string trimZeros(std::string text) {
-    if (text.find('.') != std::string::npos) {
-        while (text.back() == '0') {
-            text.pop_back();
-        }
-        if (text.back() == '.') {
-            text.pop_back();
-        }
-    }
-    return text;
-}
-
 // Excel writes a character XML cannot hold as _xHHHH_ (its code in hex), and "_x"
 // itself as _x005F_x: taken back here.
 std::string unescaped(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         unsigned code = 0;
-        const bool escape = text.substr(i).starts_with("_x") && i + 7 <= text.size() &&
-                            text[i + 6] == '_' &&
-                            std::from_chars(text.data() + i + 2, text.data() + i + 6, code, 16).ptr ==
-                                text.data() + i + 6;
+        const bool escape =
+            text.substr(i).starts_with("_x") && i + 7 <= text.size() && text[i + 6] == '_' &&
+            std::from_chars(text.data() + i + 2, text.data() + i + 6, code, 16).ptr ==
+                text.data() + i + 6;
         if (!escape) {
             out += text[i];
             continue;
@@ -109,44 +96,139 @@ std::string cellText(const SheetCell& cell, const SheetContent& sheet, std::stri
 
 } // namespace
 
-// Streams in the classic locale: a desktop program runs in the user's, where the
-// decimal point may be a comma.
-std::optional<double> parsedNumber(std::string_view stored) {
-    std::istringstream in{std::string(stored)};
-    in.imbue(std::locale::classic());
-    double x = 0;
-    in >> std::noskipws >> x;
-    if (stored.empty() || in.fail() || in.peek() != std::char_traits<char>::eof() ||
-        !std::isfinite(x)) {
+// A number's decimal digits, without leading zeros, and where its point stands: the
+// value is 0.<digits> × 10^point. Worked out from the text itself, so that no locale
+// (a desktop program runs in the user's, where the point may be a comma) and no
+// binary rounding comes between what the sheet stores and what is shown.
+namespace {
+
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    long point = 0;
+};
+
+std::optional<Decimal> decimalOf(std::string_view text) {
+    Decimal d;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        d.negative = text[i] == '-';
+        ++i;
+    }
+    bool seenPoint = false;
+    bool anyDigit = false;
+    for (; i < text.size() && text[i] != 'e' && text[i] != 'E'; ++i) {
+        if (text[i] == '.' && !seenPoint) {
+            seenPoint = true;
+        } else if (text[i] >= '0' && text[i] <= '9') {
+            anyDigit = true;
+            if (d.digits.empty() && text[i] == '0') {
+                d.point -= seenPoint ? 1 : 0;
+            } else {
+                d.digits += text[i];
+                d.point += seenPoint ? 0 : 1;
+            }
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!anyDigit) {
         return std::nullopt;
     }
-    return x;
+    if (i < text.size()) {
+        long exponent = 0;
+        std::string_view e = text.substr(i + 1);
+        if (!e.empty() && e.front() == '+') {
+            e.remove_prefix(1);
+        }
+        const auto [end, error] = std::from_chars(e.data(), e.data() + e.size(), exponent);
+        if (e.empty() || error != std::errc() || end != e.data() + e.size() || exponent > 400 ||
+            exponent < -400) {
+            return std::nullopt;
+        }
+        d.point += exponent;
+    }
+    while (!d.digits.empty() && d.digits.back() == '0') {
+        d.digits.pop_back();
+    }
+    return d;
 }
 
+// Rounded, half away from zero, to `kept` digits (the point moves where a carry adds one).
+void roundTo(Decimal& d, long kept) {
+    if (kept < 0) {
+        d.digits.clear();
+        return;
+    }
+    if (static_cast<std::size_t>(kept) >= d.digits.size()) {
+        return;
+    }
+    const bool up = d.digits[static_cast<std::size_t>(kept)] >= '5';
+    d.digits.resize(static_cast<std::size_t>(kept));
+    if (up) {
+        std::size_t at = d.digits.size();
+        while (at > 0 && d.digits[at - 1] == '9') {
+            d.digits.pop_back();
+            --at;
+        }
+        if (at == 0) {
+            d.digits = "1";
+            ++d.point;
+        } else {
+            ++d.digits[at - 1];
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0') {
+        d.digits.pop_back();
+    }
+}
+
+} // namespace
+
 std::string generalNumberText(std::string_view stored) {
-    const std::optional<double> number = parsedNumber(stored);
+    std::optional<Decimal> number = decimalOf(stored);
     if (!number) {
         return std::string(stored);
     }
-    const double x = *number;
-    if (x == 0) {
+    Decimal& d = *number;
+    constexpr long kWidth = 11; // characters General gives a number
+    const std::string sign = d.negative ? "-" : "";
+    if (d.digits.empty()) {
         return "0";
     }
-    constexpr int kWidth = 11; // characters General gives a number
-    const int digits = static_cast<int>(std::floor(std::log10(std::fabs(x)))) + 1;
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    if (digits > kWidth || digits < -8) {
-        out << std::uppercase << std::scientific << std::setprecision(5) << x;
-        const std::string text = out.str();
-        const std::size_t e = text.find('E');
-        std::string exponent = text.substr(e + 2);
-        exponent.erase(0, std::min(exponent.find_first_not_of('0'), exponent.size() - 2));
-        return trimZeros(text.substr(0, e)) + "E" + text[e + 1] + exponent;
+    const auto digit = [&d](long k) {
+        return k >= 0 && static_cast<std::size_t>(k) < d.digits.size()
+                   ? d.digits[static_cast<std::size_t>(k)]
+                   : '0';
+    };
+    if (d.point <= kWidth && d.point > -4) {
+        const long room = std::max(kWidth - (d.negative ? 1 : 0) - std::max(d.point, 1L) - 1, 0L);
+        roundTo(d, d.point + room);
+        if (d.digits.empty()) {
+            return "0";
+        }
+        if (d.point <= kWidth) {
+            std::string whole;
+            for (long k = 0; k < d.point; ++k) {
+                whole += digit(k);
+            }
+            std::string fraction;
+            for (long k = std::max(d.point, 0L); k < static_cast<long>(d.digits.size()); ++k) {
+                fraction += digit(k);
+            }
+            fraction.insert(0, static_cast<std::size_t>(std::max(-d.point, 0L)), '0');
+            return sign + (whole.empty() ? "0" : whole) + (fraction.empty() ? "" : "." + fraction);
+        }
     }
-    const int room = kWidth - (x < 0 ? 1 : 0) - std::max(digits, 1) - 1;
-    out << std::fixed << std::setprecision(std::max(room, 0)) << x;
-    return trimZeros(out.str());
+    roundTo(d, 6);
+    std::string mantissa(1, digit(0));
+    if (d.digits.size() > 1) {
+        mantissa += "." + d.digits.substr(1);
+    }
+    const long exponent = d.point - 1;
+    const std::string power = std::to_string(exponent < 0 ? -exponent : exponent);
+    return sign + mantissa + "E" + (exponent < 0 ? "-" : "+") + (power.size() < 2 ? "0" : "") +
+           power;
 }
 
 std::variant<std::vector<ListRow>, std::string> sheetRows(const SheetContent& sheet) {

@@ -1,4 +1,5 @@
 #include "joints/joints_table.h"
+#include "joints/workbook_cells.h"
 #include "recommend/answer_table.h"
 #include "recommend/notices.h"
 #include "text_support.h"
@@ -17,6 +18,8 @@ private slots:
     void aRowPerJointHoldsEveryAnswer();
     void csvAndTabsAsSpreadsheetsReadThem_data();
     void csvAndTabsAsSpreadsheetsReadThem();
+    void numbersAsExcelShowsThem_data();
+    void numbersAsExcelShowsThem();
 };
 
 // Every joint of the table laid out a row per joint: each field under its process's
@@ -138,6 +141,41 @@ void JointsTableTest::csvAndTabsAsSpreadsheetsReadThem() {
     QVERIFY2(csvRow.startsWith(csv + ",16MnR,,"), qPrintable(csvRow));
     const QString tsvRow = QString::fromStdString(tsvText(table)).section('\n', 1);
     QVERIFY2(tsvRow.startsWith(tsv + "\t16MnR\t\t"), qPrintable(tsvRow));
+}
+
+// A workbook stores numbers as the text of a double; a list's cells are what Excel's
+// General format shows.
+void JointsTableTest::numbersAsExcelShowsThem_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    const QList<std::pair<const char*, const char*>> rows{
+        {"1", "1"},
+        {"1.0", "1"},
+        {"-1.50", "-1.5"},
+        {"2.5E-3", "0.0025"},
+        {"0.30000000000000004", "0.3"},
+        {"0.3333333333333333", "0.333333333"},
+        {"12345678901", "12345678901"},
+        {"123456789012", "1.23457E+11"},
+        {"9.99999999999", "10"},
+        {"0.0001234", "0.0001234"},
+        {"0.00001234", "1.234E-05"},
+        {"-1E-10", "-1E-10"},
+        {"0.000", "0"},
+        {"1e+300", "1E+300"},
+        {"W-1", "W-1"},
+        {"1,5", "1,5"},
+        {"", ""},
+    };
+    for (const auto& [stored, shown] : rows) {
+        QTest::addRow("%s", stored) << QString::fromLatin1(stored) << QString::fromLatin1(shown);
+    }
+}
+
+void JointsTableTest::numbersAsExcelShowsThem() {
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QCOMPARE(toQString(generalNumberText(toStd(stored))), shown);
 }
 
 QTEST_GUILESS_MAIN(JointsTableTest)

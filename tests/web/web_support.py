@@ -22,6 +22,9 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
+    def log_request(self, code="-", size="-"):
+        self.server.served.append((self.path, int(code)))
+
 
 class Server:
     """`site` on 127.0.0.1, a secure context for service workers and Web Crypto. It can
@@ -35,12 +38,17 @@ class Server:
     def start(self):
         handler = functools.partial(QuietHandler, directory=str(self.site))
         self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", self.port), handler)
+        self.httpd.served = []  # (path, status) of every response, for the benchmark
         self.port = self.httpd.server_address[1]
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
 
     def stop(self):
         self.httpd.shutdown()
         self.httpd.server_close()
+
+    @property
+    def served(self):
+        return self.httpd.served
 
     @property
     def origin(self):
