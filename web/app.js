@@ -287,6 +287,7 @@ class Page {
 
   // A joint list chosen or dropped: read here, answered by the core, shown as a table.
   async openList(file) {
+    performance.mark('velmora-list-chosen');
     const limits = this.core.listLimits();
     listProblem('');
     this.listOpen = false;
@@ -318,6 +319,7 @@ class Page {
       this.listFaults = read.faults;
       this.listOpen = true;
       this.showList();
+      performance.mark('velmora-list-answered');
     } catch (error) {
       listProblem(`${file.name}：${error instanceof ListProblem ? error.message : error}`);
       $('list-table').replaceChildren();
