@@ -172,7 +172,7 @@ void roundTo(Decimal& d, long kept) {
             --at;
         }
         if (at == 0) {
-            d.digits = "1";
+            d.digits.assign(1, '1');
             ++d.point;
         } else {
             ++d.digits[at - 1];
@@ -217,13 +217,19 @@ std::string generalNumberText(std::string_view stored) {
                 fraction += digit(k);
             }
             fraction.insert(0, static_cast<std::size_t>(std::max(-d.point, 0L)), '0');
-            return sign + (whole.empty() ? "0" : whole) + (fraction.empty() ? "" : "." + fraction);
+            std::string shown = sign + (whole.empty() ? "0" : whole);
+            if (!fraction.empty()) {
+                shown += '.';
+                shown += fraction;
+            }
+            return shown;
         }
     }
     roundTo(d, 6);
     std::string mantissa(1, digit(0));
     if (d.digits.size() > 1) {
-        mantissa += "." + d.digits.substr(1);
+        mantissa += '.';
+        mantissa.append(d.digits, 1);
     }
     const long exponent = d.point - 1;
     const std::string power = std::to_string(exponent < 0 ? -exponent : exponent);

@@ -1,19 +1,25 @@
 // Renders the two windows as the README shows them: the main window with two
 // materials ticked, and the results window answering for them, its SMAW button down;
-// and the answer sheet for the same two materials, as an image of the A4 page.
+// the answer sheet for the same two materials, as an image of the A4 page; and the
+// joint-list window showing a list with a title row, a note over two lines and a
+// joint still blank.
 // Usage: velmora_screenshots OUTPUT_DIR
 
 #include "sheet/answer_sheet.h"
 #include "ui/application_setup.h"
+#include "ui/joint_list_window.h"
 #include "ui/main_window.h"
 #include "ui/results_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -62,5 +68,22 @@ int main(int argc, char* argv[]) {
     if (!page.save(out.filePath(QStringLiteral("answer-sheet.png")))) {
         return 1;
     }
-    return 0;
+
+    QTemporaryDir dir;
+    QFile list(dir.filePath(QStringLiteral("XX项目焊缝清单.csv")));
+    if (!list.open(QIODevice::WriteOnly) ||
+        list.write("XX 项目焊缝清单\r\n焊缝编号,母材1,母材2,备注\r\n"
+                   "W-001,16MnR,0Cr18Ni9(304),\"储罐接管\r\n（现场确认）\"\r\n"
+                   "W-002,Q345R,S30408,\r\nW-003,15CrMo,\"Q235-B,C\",\r\nW-004,,,待定\r\n") < 0) {
+        return 1;
+    }
+    list.close();
+    velmora::ui::JointListWindow* joints = velmora::ui::openJointList(nullptr, list.fileName());
+    if (joints == nullptr) {
+        return 1;
+    }
+    joints->findChild<QComboBox*>(QStringLiteral("processChoice"))->setCurrentIndex(1);
+    joints->resize(1020, 300);
+    QApplication::processEvents();
+    return joints->grab().save(out.filePath(QStringLiteral("joint-list-window.png"))) ? 0 : 1;
 }
