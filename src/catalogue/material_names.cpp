@@ -21,31 +21,22 @@ constexpr bool startsIgnoringCase(std::string_view text, std::string_view start)
     return start.size() <= text.size() && sameIgnoringCase(text.substr(0, start.size()), start);
 }
 
-// So that a name in the wrong letter case can only mean one material.
-constexpr bool unambiguousIgnoringCase() {
-    for (std::size_t i = 0; i < kMaterials.size(); ++i) {
-        for (std::size_t j = i + 1; j < kMaterials.size(); ++j) {
-            if (sameIgnoringCase(kMaterials[i].designation, kMaterials[j].designation)) {
+// Whether no two of the names are the same in any letter case.
+template <typename Table, typename Name>
+constexpr bool unambiguousIgnoringCase(const Table& table, Name name) {
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        for (std::size_t j = i + 1; j < table.size(); ++j) {
+            if (sameIgnoringCase(name(table[i]), name(table[j]))) {
                 return false;
             }
         }
     }
     return true;
 }
-static_assert(unambiguousIgnoringCase());
-
-// So that a known name in any letter case is one row.
-constexpr bool knownNamesUnambiguousIgnoringCase() {
-    for (std::size_t i = 0; i < kKnownNames.size(); ++i) {
-        for (std::size_t j = i + 1; j < kKnownNames.size(); ++j) {
-            if (sameIgnoringCase(kKnownNames[i].name, kKnownNames[j].name)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-static_assert(knownNamesUnambiguousIgnoringCase());
+// So that a name in the wrong letter case can only mean one material, and a known name
+// in any letter case is one row.
+static_assert(unambiguousIgnoringCase(kMaterials, [](const Material& m) { return m.designation; }));
+static_assert(unambiguousIgnoringCase(kKnownNames, [](const KnownName& k) { return k.name; }));
 
 // The text in a designation's brackets: "316L" of "00Cr17Ni14Mo2(316L)".
 constexpr std::string_view bracketed(std::string_view designation) noexcept {

@@ -130,12 +130,10 @@ void JointListTest::read() {
     QStringList read;
     for (const JointList::Entry& entry : list.entries) {
         QCOMPARE(entry.carried.size(), list.carried.size());
-        QStringList cells = entry.joint ? QStringList{toQString(entry.joint->material1),
-                                                      toQString(entry.joint->material2)}
-                                        : QStringList{"-"};
-        for (const std::string& cell : entry.carried) {
-            cells << toQString(cell);
-        }
+        const QStringList cells = (entry.joint ? QStringList{toQString(entry.joint->material1),
+                                                             toQString(entry.joint->material2)}
+                                               : QStringList{"-"}) +
+                                  toQStringList(entry.carried);
         read << QStringLiteral("%1: %2").arg(entry.line).arg(cells.join(" | "));
     }
     QCOMPARE(read, joints);

@@ -50,10 +50,7 @@ void JointsTableTest::aRowPerJointHoldsEveryAnswer() {
     }
     const JointsTable laid = jointsTable(list, processes);
     QCOMPARE(laid.rows.size(), joints);
-    QStringList heading;
-    for (const std::string& h : laid.header) {
-        heading << toQString(h);
-    }
+    const QStringList heading = toQStringList(laid.header);
     QCOMPARE(heading.mid(0, 5),
              (QStringList{"焊缝编号", "材料1", "材料2", "焊条电弧焊(SMAW) 焊条型号",
                           "焊条电弧焊(SMAW) 焊条牌号"}));
@@ -61,10 +58,7 @@ void JointsTableTest::aRowPerJointHoldsEveryAnswer() {
 
     std::map<std::pair<std::size_t, std::size_t>, int> unlabelled; // (process, field)
     for (std::size_t j = 0; j < joints; ++j) {
-        QStringList cells;
-        for (const std::string& cell : laid.rows[j]) {
-            cells << toQString(cell);
-        }
+        const QStringList cells = toQStringList(laid.rows[j]);
         if (j == 0) { // the joint of no material: unfilled
             QCOMPARE(cells.mid(3, 3), (QStringList{toQString(kUnfilledText), "", ""}));
             continue;

@@ -52,11 +52,7 @@ QList<QStringList> commandLineRows(const QString& file) {
     std::vector<ListFault> faults;
     QList<QStringList> rows;
     for (const ListRow& row : listRows(cli.readAllStandardOutput().toStdString(), faults)) {
-        QStringList cells;
-        for (const std::string& cell : row.cells) {
-            cells << toQString(cell);
-        }
-        rows << cells;
+        rows << toQStringList(row.cells);
     }
     return rows;
 }
@@ -140,10 +136,7 @@ void JointListWindowTest::savesWhatItShows() {
     QVERIFY(std::holds_alternative<std::vector<ListRow>>(read));
     QList<QStringList> rows;
     for (const ListRow& row : std::get<std::vector<ListRow>>(read)) {
-        QStringList cells;
-        for (const std::string& cell : row.cells) {
-            cells << toQString(cell);
-        }
+        QStringList cells = toQStringList(row.cells);
         while (cells.size() < shown[0].size()) {
             cells << QString();
         }

@@ -19,11 +19,7 @@ QByteArray fixture(const QString& name) {
 QStringList said(const std::vector<ListRow>& rows) {
     QStringList out;
     for (const ListRow& row : rows) {
-        QStringList cells;
-        for (const std::string& cell : row.cells) {
-            cells << toQString(cell);
-        }
-        out << QStringLiteral("%1: %2").arg(row.line).arg(cells.join(u'|'));
+        out << QStringLiteral("%1: %2").arg(row.line).arg(toQStringList(row.cells).join(u'|'));
     }
     return out;
 }
