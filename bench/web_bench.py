@@ -11,6 +11,9 @@
              cold visits (cache, storage and service worker cleared each time), against a
              target of 200 ms; beside it, when the core has loaded and the boxes answer
              (the page's mark "velmora-materials");
+  networks   a first visit over slow 3G (2 s round trip, 50 KB/s) and fast 3G (563 ms,
+             180 KB/s), until the page answers (its mark "velmora-materials": the core
+             loaded and the boxes taking ticks), median of 3 cold visits each;
   joint list a workbook of 1,000 joints (made by openpyxl) chosen in the page until its
              answers stand in the table, with the CPU slowed 4 times, median of RUNS,
              against a target of 1 s.
@@ -81,6 +84,25 @@ def main():
             packed += len(gzip.compress(data, compresslevel=6))
         print(f"web first visit: {len(served)} responses, {len(full)} in full, "
               f"{raw / 1024:.1f} KB, {packed / 1024:.1f} KB gzip (target ≤ 150 KB)")
+
+        for name, latency, throughput in (("slow 3G", 2000, 50), ("fast 3G", 563, 180)):
+            driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+                "offline": False, "latency": latency,
+                "downloadThroughput": throughput * 1024, "uploadThroughput": throughput * 1024})
+            answering = []
+            for _ in range(3):
+                forget(driver, server.origin)
+                driver.get("about:blank")
+                driver.get(page)
+                WebDriverWait(driver, 120).until(lambda d: d.execute_script(
+                    "return performance.getEntriesByName('velmora-materials').length > 0"))
+                answering.append(driver.execute_script(
+                    "return performance.getEntriesByName('velmora-materials')[0].startTime"))
+            print(f"web first visit over {name} ({latency} ms, {throughput} KB/s): answering at "
+                  f"median {statistics.median(answering) / 1000:.1f} s "
+                  f"({min(answering) / 1000:.1f}–{max(answering) / 1000:.1f})")
+        driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": False, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
 
         driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
         shown, ready = [], []

@@ -11,6 +11,14 @@ import { ListProblem, decodedText, isOldExcel, isWorkbook, readWorkbook, zipped 
 
 const $ = (id) => document.getElementById(id);
 
+// A designation as a label shows it: it may break before its bracket, nowhere else.
+function designationNodes(designation) {
+  const bracket = designation.indexOf('(');
+  return bracket > 0
+    ? [designation.slice(0, bracket), document.createElement('wbr'), element('span', {}, designation.slice(bracket))]
+    : [designation];
+}
+
 function element(tag, attributes = {}, ...children) {
   const e = document.createElement(tag);
   for (const [name, value] of Object.entries(attributes)) {
@@ -61,7 +69,7 @@ class Page {
         element('legend', {}, group.caption),
         ...group.materials.map((designation, i) => element('div', { class: 'material' },
           element('input', { type: 'checkbox', id: `m${g}-${i}` }),
-          element('label', { for: `m${g}-${i}` }, designation))))));
+          element('label', { for: `m${g}-${i}` }, ...designationNodes(designation)))))));
     }
     const ticked = [];
     for (const label of groups.querySelectorAll('label')) {
@@ -150,8 +158,6 @@ class Page {
         return `这个链接中的材料名编码有误，${nothing}`;
       case 'tooMany':
         return `这个链接给出的材料多于两种：${this.core.notices().tooMany.text}。${nothing}`;
-      case 'twice':
-        return `这个链接中“${name}”重复出现，同一种材料只能选一次。${nothing}`;
       default:
         return `这个链接中：${this.core.lookUp(name).problem}。${nothing}`;
     }
@@ -173,6 +179,9 @@ class Page {
     $('link').href = linkFor(chosen);
     $('print').disabled = chosen.length === 0;
     this.showAnswers(slot1, slot2, chosen.length > 0);
+    const answered = chosen.length === 0 ? 0
+      : [...$('answer-list').querySelectorAll('.answer')].filter((a) => a.dataset.outcome === 'answer').length;
+    $('to-answers').textContent = chosen.length === 0 ? '' : `${answered} 种焊接方法有答案，看答案`;
   }
 
   // The four processes at once, each as the results window shows it.
@@ -189,6 +198,11 @@ class Page {
         for (const text of answer.texts) {
           article.append(element('p', { class: 'text' }, text));
         }
+        if (answer.dash) {
+          // Three dashes are no consumable to copy into a procedure.
+          article.append(element('p', { class: 'dash-note' }, this.core.notices().dashAnswer));
+          return article;
+        }
         const copy = element('button', { type: 'button', class: 'copy', 'aria-label': `复制${answer.caption}的答案` }, '复制');
         copy.addEventListener('click', () => this.copy(slot1, slot2, index, answer.caption));
         article.append(copy);
@@ -201,18 +215,7 @@ class Page {
   }
 
   async copy(slot1, slot2, index, caption) {
-    const text = this.core.copiedAnswer(slot1, slot2, index);
-    try {
-      await navigator.clipboard.writeText(text);
-    } catch {
-      // No Clipboard API over plain http: the older way, through a selection.
-      const area = element('textarea', { class: 'offscreen', 'aria-hidden': 'true' });
-      area.value = text;
-      document.body.append(area);
-      area.select();
-      document.execCommand('copy');
-      area.remove();
-    }
+    await this.copyText(this.core.copiedAnswer(slot1, slot2, index));
     this.say(`已复制${caption}的答案`);
   }
 
@@ -230,7 +233,7 @@ class Page {
     $('sheet').replaceChildren(
       element('h2', {}, s.title),
       ...s.heading.map((line) => element('p', {}, line)),
-      table,
+      ...(s.rows.length > 0 ? [table] : []),
       element('p', { class: 'sheet-notice' }, s.notice),
       element('p', { class: 'sheet-edition' }, s.edition));
   }
@@ -240,9 +243,12 @@ class Page {
   searchTyped() {
     const typed = $('search').value;
     const found = typed.trim() === '' ? null : this.core.lookUp(typed.trim());
+    // The boxes narrow to the names that start so; a name that starts none leaves the
+    // catalogue whole, with the closest materials offered as buttons.
+    const starting = found === null ? [] : [...this.boxes.keys()].filter((d) => this.core.startsWith(d, typed.trim()));
+    const narrowed = found !== null && (found.material !== '' || starting.length > 0);
     for (const [designation, box] of this.boxes) {
-      const row = box.parentElement;
-      row.hidden = found !== null && found.material !== designation && !this.core.startsWith(designation, typed.trim());
+      box.parentElement.hidden = narrowed && found.material !== designation && !starting.includes(designation);
     }
     for (const fieldset of $('groups').children) {
       fieldset.hidden = [...fieldset.querySelectorAll('.material')].every((row) => row.hidden);
@@ -254,6 +260,13 @@ class Page {
       said = found.problem;
     }
     $('search-result').textContent = said;
+    const offered = found && !found.material ? found.candidates : [];
+    $('suggestions').replaceChildren(...offered.map((designation) => {
+      const choose = element('button', { type: 'button', class: 'suggestion' }, designation);
+      choose.addEventListener('click', () => this.choose(designation, ''));
+      return choose;
+    }));
+    $('suggestions').hidden = offered.length === 0;
     return found;
   }
 
@@ -262,15 +275,51 @@ class Page {
     if (!found?.material) {
       return;
     }
-    const box = this.boxes.get(found.material);
+    this.choose(found.material, found.readAs);
+  }
+
+  // A material chosen by its name or a suggestion: ticked as a tap ticks it.
+  choose(designation, readAs) {
+    const box = this.boxes.get(designation);
     if (!box.checked) {
       box.checked = true;
-      this.noteReadAs(found.material, found.readAs);
-      this.toggled(found.material, true);
+      this.noteReadAs(designation, readAs);
+      this.toggled(designation, true);
     }
     if (box.checked) {
       $('search').value = '';
       this.searchTyped();
+    }
+  }
+
+  // The link to this answer: shared where the browser can share, else copied.
+  async share() {
+    const url = $('link').href;
+    if (navigator.share) {
+      try {
+        await navigator.share({ title: document.title, url });
+        return;
+      } catch (error) {
+        if (error.name === 'AbortError') {
+          return; // the user closed the share sheet
+        }
+      }
+    }
+    await this.copyText(url);
+    this.say('已复制本答案的链接');
+  }
+
+  async copyText(text) {
+    try {
+      await navigator.clipboard.writeText(text);
+    } catch {
+      // No Clipboard API over plain http: the older way, through a selection.
+      const area = element('textarea', { class: 'offscreen', 'aria-hidden': 'true' });
+      area.value = text;
+      document.body.append(area);
+      area.select();
+      document.execCommand('copy');
+      area.remove();
     }
   }
 
@@ -392,12 +441,30 @@ class Page {
   }
 
   wire() {
+    // The bar's height, for the room kept above it when something is scrolled into view.
+    new ResizeObserver(() => document.documentElement.style.setProperty(
+      '--bar-height', `${$('chosen-bar').offsetHeight}px`)).observe($('chosen-bar'));
     $('clear').addEventListener('click', () => {
       this.say('');
       this.core.clearSelection();
       this.changed();
     });
     $('print').addEventListener('click', () => window.print());
+    $('link').addEventListener('click', (event) => {
+      event.preventDefault();
+      this.share();
+    });
+    $('to-answers').addEventListener('click', (event) => {
+      event.preventDefault();
+      $('answers').scrollIntoView({ block: 'start' });
+    });
+    // Enter on a focused material ticks it, as Space does.
+    $('groups').addEventListener('keydown', (event) => {
+      if (event.key === 'Enter' && event.target.matches('input[type=checkbox]')) {
+        event.preventDefault();
+        event.target.click();
+      }
+    });
     $('search').addEventListener('input', () => this.searchTyped());
     $('search').addEventListener('keydown', (event) => {
       if (event.key === 'Enter') {

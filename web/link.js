@@ -6,17 +6,18 @@ export function linkFor(designations) {
   return '#' + designations.map(encodeURIComponent).join('&');
 }
 
-// The names a fragment carries: { names } or, where its percent-encoding is broken,
-// { broken: true }. An empty fragment carries no names.
+// The names a fragment carries, as people write links by hand: empty parts ("&&", a
+// "&" at the end) carry none, and spaces around a name are not part of it. { names }
+// or, where its percent-encoding is broken, { broken: true }.
 export function namesIn(fragment) {
   const body = fragment.startsWith('#') ? fragment.slice(1) : fragment;
-  if (body === '') {
-    return { names: [] };
-  }
   const names = [];
   for (const part of body.split('&')) {
     try {
-      names.push(decodeURIComponent(part));
+      const name = decodeURIComponent(part).trim();
+      if (name !== '') {
+        names.push(name);
+      }
     } catch {
       return { broken: true };
     }
@@ -27,9 +28,10 @@ export function namesIn(fragment) {
 // The designations a link's names choose, looked up with `lookUp` (the core's, as
 // velmora-cli resolves names): { designations, readAs } (what each name of today's
 // drawings was read as, "" for the catalogue's own) or { problem, name }, where problem
-// is 'unknown' (a name that fits no material or several), 'tooMany' (more than two)
-// or 'twice' (one material named twice). A link that chooses nothing wrong chooses
-// nothing at all.
+// is 'unknown' (a name that fits no material or several) or 'tooMany' (more than two).
+// One material named twice is the joint of that material with itself, which answers
+// as the material alone (as `velmora-cli answer 16MnR 16MnR` does). A link that
+// chooses anything wrong chooses nothing at all.
 export function chosenBy(names, lookUp) {
   if (names.length > 2) {
     return { problem: 'tooMany' };
@@ -42,7 +44,7 @@ export function chosenBy(names, lookUp) {
       return { problem: 'unknown', name };
     }
     if (designations.includes(found.material)) {
-      return { problem: 'twice', name };
+      continue;
     }
     designations.push(found.material);
     readAs.push(found.readAs);

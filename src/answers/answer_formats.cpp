@@ -23,8 +23,6 @@ void append(QByteArray& out, std::string_view text) {
 
 using Record = std::vector<std::string_view>;
 
-constexpr std::string_view kTranslationsHeading = "名称换算";
-
 // The row's cells under the list's other columns, one for each heading; a line with
 // fewer cells than the list has columns has empty ones after its last.
 Record carriedCells(const AnswerRow& row, const ListColumns& list) {

@@ -45,8 +45,13 @@ AnswerSheetText answerSheetText(std::string_view material1, std::string_view mat
         }
         sheet.heading.push_back(std::move(line));
     }
+    if (materials.empty()) {
+        sheet.heading.emplace_back(kNothingChosenLine);
+        return sheet;
+    }
     const std::array<ProcessAnswer, kProcessCount> answers =
         recommendEveryProcess(material1, material2);
+    sheet.rows.resize(kProcessCount);
     for (std::size_t p = 0; p < kProcessCount; ++p) {
         AnswerSheetText::Row& row = sheet.rows[p];
         row.process = processName(answers[p].process).caption;

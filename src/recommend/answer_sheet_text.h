@@ -23,12 +23,15 @@ struct AnswerSheetText {
         std::string_view process;            // the process's caption
         std::vector<std::string_view> lines; // its three texts, or why there are none
     };
-    std::array<Row, kProcessCount> rows; // in button order
-    std::string_view notice;             // the usage notice, at the foot
-    std::string edition; // "规则库 <version> · <fingerprint>": the rules that answered
+    std::vector<Row> rows;   // a row per process, in button order; none with no material
+    std::string_view notice; // the usage notice, at the foot
+    std::string edition;     // "规则库 <version> · <fingerprint>": the rules that answered
 };
 
 inline constexpr std::string_view kAnswerSheetTitle = "焊材选用单";
+// A sheet printed with no material chosen says so, in place of the materials, and has
+// no rows of answers.
+inline constexpr std::string_view kNothingChosenLine = "材料：未选择任何材料，没有可打印的答案";
 
 // "2026-12-09 08:05": how the sheet gives its moment.
 std::string sheetMoment(int year, int month, int day, int hour, int minute);

@@ -35,6 +35,23 @@ inline constexpr std::string_view kFieldSeparator = "：";
 // Said in place of the three texts where a process has no rule for the materials.
 inline constexpr std::string_view kNoConsumableText = "未查询到合适的焊材";
 
+// Said beside an answer whose three texts hold only "--": the tables' way of saying
+// that they recommend no consumable of that process for the joint.
+inline constexpr std::string_view kDashAnswerText =
+    "规则表对这个接头不推荐该焊接方法的焊材（三栏均为“--”）";
+
+// Whether every text of the answer is "--" after its label ("焊丝型号：--").
+constexpr bool recommendsNothing(const std::array<std::string_view, 3>& texts) noexcept {
+    for (std::string_view text : texts) {
+        const std::size_t colon = text.find(kFieldSeparator);
+        if (colon == std::string_view::npos ||
+            text.substr(colon + kFieldSeparator.size()) != "--") {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Named, not an immediately invoked lambda, so that cppcheck can read it.
 constexpr bool namesFollowProcessOrder() noexcept {
     for (std::size_t i = 0; i < kProcessNames.size(); ++i) {

@@ -143,6 +143,7 @@ val answers(const std::string& slot1, const std::string& slot2) {
         item.set("outcome", text(outcomeName(answer.outcome)));
         if (const auto* recommendation = std::get_if<Recommendation>(&answer.outcome)) {
             item.set("texts", texts(*recommendation));
+            item.set("dash", recommendsNothing(*recommendation));
         } else {
             item.set("texts", val::array());
             item.set("notice",
@@ -192,6 +193,7 @@ val notices() {
     val result = val::object();
     result.set("tooMany", notice(SelectionModel::kTooManyNotice));
     result.set("nothingChosen", notice(SelectionModel::kNothingChosenNotice));
+    result.set("dashAnswer", text(kDashAnswerText));
     return result;
 }
 

@@ -18,7 +18,12 @@ const html = groups.map((group, g) => {
   const rows = group.materials.map((designation, i) => {
     const last = g === groups.length - 1 && i === group.materials.length - 1;
     const timing = last ? ' elementtiming="velmora-materials"' : '';
-    return `<div class="material"><input type="checkbox" id="m${g}-${i}"><label for="m${g}-${i}"${timing}>${escape(designation)}</label></div>`;
+    // A designation may break before its bracket, nowhere else: "0Cr18Ni9" / "(304)".
+    const bracket = designation.indexOf('(');
+    const shown = bracket > 0
+      ? `${escape(designation.slice(0, bracket))}<wbr><span>${escape(designation.slice(bracket))}</span>`
+      : escape(designation);
+    return `<div class="material"><input type="checkbox" id="m${g}-${i}"><label for="m${g}-${i}"${timing}>${shown}</label></div>`;
   });
   return `<fieldset class="group"><legend>${escape(group.caption)}</legend>${rows.join('')}</fieldset>`;
 }).join('\n');
