@@ -7,7 +7,7 @@
 
 import createVelmora from './velmora.js';
 import { chosenBy, linkFor, namesIn } from './link.js';
-import { ListProblem, decodedText, isOldExcel, isWorkbook, readWorkbook, zipped } from './list.js';
+import { ListSection } from './list_section.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -26,11 +26,6 @@ function element(tag, attributes = {}, ...children) {
   }
   e.append(...children);
   return e;
-}
-
-function listProblem(text) {
-  $('list-problem').textContent = text;
-  $('list-problem').hidden = text === '';
 }
 
 function problem(text) {
@@ -334,112 +329,6 @@ class Page {
     $('fingerprint').textContent = fingerprint ?? '（需在 https 或本机地址下打开才能算出）';
   }
 
-  // A joint list chosen or dropped: read here, answered by the core, shown as a table.
-  async openList(file) {
-    performance.mark('velmora-list-chosen');
-    const limits = this.core.listLimits();
-    listProblem('');
-    this.listOpen = false;
-    try {
-      const bytes = new Uint8Array(await file.arrayBuffer());
-      let read;
-      if (isWorkbook(bytes)) {
-        let sheet;
-        try {
-          sheet = await readWorkbook(bytes, limits);
-        } catch (error) {
-          if (!(error instanceof ListProblem)) {
-            throw error;
-          }
-          throw new ListProblem(`工作簿已损坏或不完整（${error.message}）；${limits.saveAs}`);
-        }
-        read = this.core.openListSheet(sheet);
-        if (read.problem) {
-          throw new ListProblem(`工作簿已损坏或不完整（${read.problem}）；${limits.saveAs}`);
-        }
-      } else {
-        const text = decodedText(bytes);
-        if (text === null) {
-          throw new ListProblem(`${isOldExcel(bytes) ? '这是旧版 Excel 工作簿（.xls），读不了' : '既不是 UTF-8 或 GB18030 文本，也不是 .xlsx 工作簿'}；${limits.saveAs}`);
-        }
-        read = this.core.openListText(text);
-      }
-      this.listName = file.name.replace(/\.[^.]*$/, '');
-      this.listFaults = read.faults;
-      this.listOpen = true;
-      this.showList();
-      performance.mark('velmora-list-answered');
-    } catch (error) {
-      listProblem(`${file.name}：${error instanceof ListProblem ? error.message : error}`);
-      $('list-table').replaceChildren();
-      $('list-faults').hidden = true;
-      $('list-summary').textContent = '';
-      $('list-csv').disabled = true;
-      $('list-xlsx').disabled = true;
-    }
-  }
-
-  showList() {
-    if (!this.listOpen) {
-      return;
-    }
-    const table = this.core.listTable(Number($('list-process').value));
-    $('list-table').replaceChildren(
-      element('thead', {}, element('tr', {}, element('th', { scope: 'col' }, '行'),
-        ...table.header.map((h) => element('th', { scope: 'col' }, h)))),
-      element('tbody', {}, ...table.rows.map((row, r) => element('tr', {},
-        element('th', { scope: 'row' }, String(table.lines[r])), ...row.map((cell) => element('td', {}, cell))))));
-    $('list-faults').replaceChildren(...this.listFaults.map((f) => element('li', {}, `第 ${f.line} 行：${f.reason}`)));
-    $('list-faults').hidden = this.listFaults.length === 0;
-    // Nothing of the list is left out of a download: with a line that names no joint,
-    // there is none until the list is mended.
-    const whole = this.listFaults.length === 0;
-    $('list-summary').textContent = whole
-      ? `共 ${table.rows.length} 行`
-      : `有 ${this.listFaults.length} 行读不出接头，改好清单后重新选择才能下载：`;
-    $('list-csv').disabled = !whole;
-    $('list-xlsx').disabled = !whole;
-  }
-
-  async downloadList(kind) {
-    const process = Number($('list-process').value);
-    const blob = kind === 'csv'
-      ? new Blob([this.core.listCsv(process)], { type: 'text/csv' })
-      : await zipped(this.core.listWorkbook(process));
-    const link = element('a', { href: URL.createObjectURL(blob), download: `${this.listName}_焊材答案.${kind}` });
-    document.body.append(link);
-    link.click();
-    link.remove();
-    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
-  }
-
-  wireLists() {
-    for (const [i, caption] of this.core.answers('', '').map((a) => a.caption).entries()) {
-      $('list-process').append(element('option', { value: String(i) }, caption));
-    }
-    $('list-file').addEventListener('change', () => {
-      if ($('list-file').files.length === 1) {
-        this.openList($('list-file').files[0]);
-      }
-    });
-    $('list-process').addEventListener('change', () => this.showList());
-    $('list-csv').addEventListener('click', () => this.downloadList('csv'));
-    $('list-xlsx').addEventListener('click', () => this.downloadList('xlsx'));
-    const zone = $('lists');
-    zone.addEventListener('dragover', (event) => {
-      event.preventDefault();
-      zone.classList.add('dragging');
-    });
-    zone.addEventListener('dragleave', () => zone.classList.remove('dragging'));
-    zone.addEventListener('drop', (event) => {
-      event.preventDefault();
-      zone.classList.remove('dragging');
-      if (event.dataTransfer.files.length === 1) {
-        this.openList(event.dataTransfer.files[0]);
-      }
-    });
-  }
-
   wire() {
     // The bar's height, for the room kept above it when something is scrolled into view.
     new ResizeObserver(() => document.documentElement.style.setProperty(
@@ -489,7 +378,7 @@ async function start() {
   const page = new Page(await createVelmora());
   const tickedEarly = page.takeGroups();
   page.wire();
-  page.wireLists();
+  new ListSection(page.core, element).wire();
   page.followAddress();
   for (const designation of tickedEarly) {
     page.boxes.get(designation).checked = true;

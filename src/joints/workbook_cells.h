@@ -45,9 +45,4 @@ inline constexpr std::string_view kSaveAsAdvice = "请在 Excel 中另存为 .xl
 // The sheet's rows with their numbers as lines, or what is wrong with the sheet.
 std::variant<std::vector<ListRow>, std::string> sheetRows(const SheetContent& sheet);
 
-// A number as Excel's General format shows it: "1" of "1.0", "0.0025" of "2.5E-3",
-// at most 11 characters, in scientific form where it must ("1.23457E+11"). Text that
-// is not a number is given back as it is.
-std::string generalNumberText(std::string_view stored);
-
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include "joints/workbook_cells.h"
 #include "joints/workbook_parts.h"
 #include "qtext/core_text.h"
+#include "workbook/sheet_xml.h"
 #include "workbook/zip_package.h"
 
 #include <QHash>
@@ -14,24 +15,9 @@
 namespace velmora::workbook {
 namespace {
 
-// Transitional and strict OOXML name the same things in two namespaces each.
-bool inMain(const QXmlStreamReader& xml) {
-    const QStringView ns = xml.namespaceUri();
-    return ns == u"http://schemas.openxmlformats.org/spreadsheetml/2006/main" ||
-           ns == u"http://purl.oclc.org/ooxml/spreadsheetml/main";
-}
-
 bool isRelationships(QStringView ns) {
     return ns == u"http://schemas.openxmlformats.org/officeDocument/2006/relationships" ||
            ns == u"http://purl.oclc.org/ooxml/officeDocument/relationships";
-}
-
-bool opens(const QXmlStreamReader& xml, QStringView name) {
-    return xml.isStartElement() && xml.name() == name && inMain(xml);
-}
-
-bool closes(const QXmlStreamReader& xml, QStringView name) {
-    return xml.isEndElement() && xml.name() == name && inMain(xml);
 }
 
 QByteArray withoutByteOrderMark(QByteArray xml) {
@@ -110,83 +96,18 @@ public:
     }
 
     bool checked(const QXmlStreamReader& xml, const QString& path) {
-        if (xml.hasError()) {
-            fault = QStringLiteral("%1 不是完好的 XML（第 %2 行）：%3")
-                        .arg(path)
-                        .arg(xml.lineNumber())
-                        .arg(xml.errorString());
-            return false;
-        }
-        return true;
+        fault = xmlFault(xml, path);
+        return fault.isEmpty();
     }
 
     std::optional<std::vector<std::string>> sharedStrings(const QString& path) {
         const std::optional<QByteArray> data = part(path);
-        if (!data) {
-            return std::nullopt;
-        }
-        std::vector<std::string> strings;
-        QXmlStreamReader xml(*data);
-        QString text;
-        int phonetic = 0; // inside <rPh>: a reading aid, not the text
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (opens(xml, u"si")) {
-                text.clear();
-            } else if (opens(xml, u"rPh")) {
-                ++phonetic;
-            } else if (closes(xml, u"rPh")) {
-                --phonetic;
-            } else if (opens(xml, u"t") && phonetic == 0) {
-                text += xml.readElementText();
-            } else if (closes(xml, u"si")) {
-                strings.push_back(text.toStdString());
-            }
-        }
-        return checked(xml, path) ? std::optional(strings) : std::nullopt;
+        return data ? sharedStringsIn(*data, path, &fault) : std::nullopt;
     }
 
     std::optional<SheetContent> sheet(const QString& path) {
         const std::optional<QByteArray> data = part(path);
-        if (!data) {
-            return std::nullopt;
-        }
-        SheetContent content;
-        QXmlStreamReader xml(*data);
-        SheetCell* cell = nullptr;
-        int phonetic = 0;
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (opens(xml, u"rPh")) {
-                ++phonetic;
-            } else if (closes(xml, u"rPh")) {
-                --phonetic;
-            } else if (opens(xml, u"row")) {
-                if (content.rows.size() == kSheetRowsAtMost) {
-                    fault = QStringLiteral("工作表超过 %1 行").arg(kSheetRowsAtMost);
-                    return std::nullopt;
-                }
-                content.rows.push_back(
-                    {xml.attributes().value(QLatin1String("r")).toString().toStdString(), {}});
-            } else if (opens(xml, u"c") && !content.rows.empty()) {
-                const QXmlStreamAttributes a = xml.attributes();
-                content.rows.back().cells.push_back(
-                    {a.value(QLatin1String("r")).toString().toStdString(),
-                     a.value(QLatin1String("t")).toString().toStdString(),
-                     {}});
-                cell = &content.rows.back().cells.back();
-            } else if (opens(xml, u"v") && cell != nullptr) {
-                cell->text = xml.readElementText().toStdString();
-            } else if (opens(xml, u"t") && cell != nullptr && phonetic == 0) {
-                cell->text += xml.readElementText().toStdString(); // inline string runs
-            } else if (closes(xml, u"c")) {
-                cell = nullptr;
-            } else if (opens(xml, u"mergeCell")) {
-                content.merges.push_back(
-                    xml.attributes().value(QLatin1String("ref")).toString().toStdString());
-            }
-        }
-        return checked(xml, path) ? std::optional(content) : std::nullopt;
+        return data ? sheetIn(*data, path, &fault) : std::nullopt;
     }
 
     // The worksheet's part and the shared strings' (empty where there are none).

@@ -1,5 +1,5 @@
 #include "joints/joints_table.h"
-#include "joints/workbook_cells.h"
+#include "joints/general_number.h"
 #include "recommend/answer_table.h"
 #include "recommend/notices.h"
 #include "text_support.h"

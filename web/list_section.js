@@ -1,0 +1,128 @@
+// The page's 焊缝清单 section: a joint list chosen or dropped, read on this device
+// (list.js), answered by the core, shown as a table and downloaded as CSV or a
+// workbook. Nothing of the list leaves the device.
+
+import { ListProblem, decodedText, isOldExcel, isWorkbook, readWorkbook, zipped } from './list.js';
+
+const $ = (id) => document.getElementById(id);
+
+function listProblem(text) {
+  $('list-problem').textContent = text;
+  $('list-problem').hidden = text === '';
+}
+
+export class ListSection {
+  // `element(tag, attributes, ...children)` makes the page's elements.
+  constructor(core, element) {
+    this.core = core;
+    this.element = element;
+    this.listOpen = false;
+  }
+
+  // A joint list chosen or dropped: read here, answered by the core, shown as a table.
+  async openList(file) {
+    performance.mark('velmora-list-chosen');
+    const limits = this.core.listLimits();
+    listProblem('');
+    this.listOpen = false;
+    try {
+      const bytes = new Uint8Array(await file.arrayBuffer());
+      let read;
+      if (isWorkbook(bytes)) {
+        let sheet;
+        try {
+          sheet = await readWorkbook(bytes, limits);
+        } catch (error) {
+          if (!(error instanceof ListProblem)) {
+            throw error;
+          }
+          throw new ListProblem(`工作簿已损坏或不完整（${error.message}）；${limits.saveAs}`);
+        }
+        read = this.core.openListSheet(sheet);
+        if (read.problem) {
+          throw new ListProblem(`工作簿已损坏或不完整（${read.problem}）；${limits.saveAs}`);
+        }
+      } else {
+        const text = decodedText(bytes);
+        if (text === null) {
+          throw new ListProblem(`${isOldExcel(bytes) ? '这是旧版 Excel 工作簿（.xls），读不了' : '既不是 UTF-8 或 GB18030 文本，也不是 .xlsx 工作簿'}；${limits.saveAs}`);
+        }
+        read = this.core.openListText(text);
+      }
+      this.listName = file.name.replace(/\.[^.]*$/, '');
+      this.listFaults = read.faults;
+      this.listOpen = true;
+      this.showList();
+      performance.mark('velmora-list-answered');
+    } catch (error) {
+      listProblem(`${file.name}：${error instanceof ListProblem ? error.message : error}`);
+      $('list-table').replaceChildren();
+      $('list-faults').hidden = true;
+      $('list-summary').textContent = '';
+      $('list-csv').disabled = true;
+      $('list-xlsx').disabled = true;
+    }
+  }
+
+  showList() {
+    if (!this.listOpen) {
+      return;
+    }
+    const table = this.core.listTable(Number($('list-process').value));
+    $('list-table').replaceChildren(
+      this.element('thead', {}, this.element('tr', {}, this.element('th', { scope: 'col' }, '行'),
+        ...table.header.map((h) => this.element('th', { scope: 'col' }, h)))),
+      this.element('tbody', {}, ...table.rows.map((row, r) => this.element('tr', {},
+        this.element('th', { scope: 'row' }, String(table.lines[r])), ...row.map((cell) => this.element('td', {}, cell))))));
+    $('list-faults').replaceChildren(...this.listFaults.map((f) => this.element('li', {}, `第 ${f.line} 行：${f.reason}`)));
+    $('list-faults').hidden = this.listFaults.length === 0;
+    // Nothing of the list is left out of a download: with a line that names no joint,
+    // there is none until the list is mended.
+    const whole = this.listFaults.length === 0;
+    $('list-summary').textContent = whole
+      ? `共 ${table.rows.length} 行`
+      : `有 ${this.listFaults.length} 行读不出接头，改好清单后重新选择才能下载：`;
+    $('list-csv').disabled = !whole;
+    $('list-xlsx').disabled = !whole;
+  }
+
+  async downloadList(kind) {
+    const process = Number($('list-process').value);
+    const blob = kind === 'csv'
+      ? new Blob([this.core.listCsv(process)], { type: 'text/csv' })
+      : await zipped(this.core.listWorkbook(process));
+    const link = this.element('a', { href: URL.createObjectURL(blob), download: `${this.listName}_焊材答案.${kind}` });
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  }
+
+  wire() {
+    for (const [i, caption] of this.core.answers('', '').map((a) => a.caption).entries()) {
+      $('list-process').append(this.element('option', { value: String(i) }, caption));
+    }
+    $('list-file').addEventListener('change', () => {
+      if ($('list-file').files.length === 1) {
+        this.openList($('list-file').files[0]);
+      }
+    });
+    $('list-process').addEventListener('change', () => this.showList());
+    $('list-csv').addEventListener('click', () => this.downloadList('csv'));
+    $('list-xlsx').addEventListener('click', () => this.downloadList('xlsx'));
+    const zone = $('lists');
+    zone.addEventListener('dragover', (event) => {
+      event.preventDefault();
+      zone.classList.add('dragging');
+    });
+    zone.addEventListener('dragleave', () => zone.classList.remove('dragging'));
+    zone.addEventListener('drop', (event) => {
+      event.preventDefault();
+      zone.classList.remove('dragging');
+      if (event.dataTransfer.files.length === 1) {
+        this.openList(event.dataTransfer.files[0]);
+      }
+    });
+  }
+
+}
