@@ -36,16 +36,16 @@ export class ListSection {
           if (!(error instanceof ListProblem)) {
             throw error;
           }
-          throw new ListProblem(`工作簿已损坏或不完整（${error.message}）；${limits.saveAs}`);
+          throw new ListProblem(this.core.damagedWorkbook(error.message));
         }
         read = this.core.openListSheet(sheet);
         if (read.problem) {
-          throw new ListProblem(`工作簿已损坏或不完整（${read.problem}）；${limits.saveAs}`);
+          throw new ListProblem(this.core.damagedWorkbook(read.problem));
         }
       } else {
         const text = decodedText(bytes);
         if (text === null) {
-          throw new ListProblem(`${isOldExcel(bytes) ? '这是旧版 Excel 工作簿（.xls），读不了' : '既不是 UTF-8 或 GB18030 文本，也不是 .xlsx 工作簿'}；${limits.saveAs}`);
+          throw new ListProblem(this.core.unreadableFile(isOldExcel(bytes)));
         }
         read = this.core.openListText(text);
       }

@@ -127,6 +127,7 @@ Layout layoutByHeader(const std::vector<std::string>& cells) {
     }
     if (headed.size() > 2) {
         std::vector<std::pair<std::size_t, std::string>> said;
+        said.reserve(headed.size());
         for (std::size_t i : headed) {
             said.emplace_back(i, cells[i]);
         }

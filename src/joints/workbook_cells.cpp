@@ -74,13 +74,13 @@ std::string unescaped(std::string_view text) {
     return out;
 }
 
-std::string cellText(const SheetCell& cell, const SheetContent& sheet, std::string* fault) {
+// The cell's text as Excel shows it; nullopt for a shared string that is not there.
+std::optional<std::string> cellText(const SheetCell& cell, const SheetContent& sheet) {
     if (cell.type == "s") {
         const std::optional<std::size_t> index =
             cell.text == "0" ? std::optional<std::size_t>(0) : numberOf(cell.text);
         if (!index || *index >= sheet.sharedStrings.size()) {
-            *fault = "单元格 " + cell.ref + " 指向不存在的共享字符串";
-            return {};
+            return std::nullopt;
         }
         return unescaped(sheet.sharedStrings[*index]);
     }
@@ -95,6 +95,16 @@ std::string cellText(const SheetCell& cell, const SheetContent& sheet, std::stri
 
 } // namespace
 
+std::string damagedWorkbookText(std::string_view why) {
+    return "工作簿已损坏或不完整（" + std::string(why) + "）；" + std::string(kSaveAsAdvice);
+}
+
+std::string unreadableFileText(bool oldExcel) {
+    return std::string(oldExcel ? "这是旧版 Excel 工作簿（.xls），读不了"
+                                : "既不是 UTF-8 或 GB18030 文本，也不是 .xlsx 工作簿") +
+           "；" + std::string(kSaveAsAdvice);
+}
+
 std::variant<std::vector<ListRow>, std::string> sheetRows(const SheetContent& sheet) {
     if (sheet.rows.size() > kSheetRowsAtMost) {
         return "工作表超过 " + std::to_string(kSheetRowsAtMost) + " 行";
@@ -103,7 +113,6 @@ std::variant<std::vector<ListRow>, std::string> sheetRows(const SheetContent& sh
     // one before.
     std::map<std::size_t, std::map<std::size_t, std::string>> grid;
     std::size_t rowNumber = 0;
-    std::string fault;
     for (const SheetRow& row : sheet.rows) {
         if (row.ref.empty()) {
             ++rowNumber;
@@ -128,12 +137,12 @@ std::variant<std::vector<ListRow>, std::string> sheetRows(const SheetContent& sh
             if (column > kSheetColumnsAtMost) {
                 return "单元格超出工作表的范围";
             }
-            std::string text = cellText(cell, sheet, &fault);
-            if (!fault.empty()) {
-                return fault;
+            std::optional<std::string> text = cellText(cell, sheet);
+            if (!text) {
+                return "单元格 " + cell.ref + " 指向不存在的共享字符串";
             }
-            if (!text.empty()) {
-                grid[rowNumber][column] = std::move(text);
+            if (!text->empty()) {
+                grid[rowNumber][column] = std::move(*text);
             }
         }
     }

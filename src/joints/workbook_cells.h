@@ -42,6 +42,11 @@ inline constexpr std::size_t kPartBytesAtMost = 100 * 1000 * 1000;
 // workbook Velmora reads (an old .xls, any other binary).
 inline constexpr std::string_view kSaveAsAdvice = "请在 Excel 中另存为 .xlsx 或 CSV";
 
+// Why a file cannot be read as a list at all, as every face says it: a damaged workbook
+// (`why`: what is wrong with it), an old .xls, or bytes that are no text.
+std::string damagedWorkbookText(std::string_view why);
+std::string unreadableFileText(bool oldExcel);
+
 // The sheet's rows with their numbers as lines, or what is wrong with the sheet.
 std::variant<std::vector<ListRow>, std::string> sheetRows(const SheetContent& sheet);
 

@@ -66,8 +66,8 @@ std::string columnName(std::size_t column) {
 std::size_t shownWidth(std::string_view text) {
     std::size_t widest = 0;
     std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
         if (c == '\n') {
             widest = std::max(widest, width);
             width = 0;

@@ -132,8 +132,16 @@ val listLimits() {
     val limits = val::object();
     limits.set("partBytes", static_cast<double>(kPartBytesAtMost));
     limits.set("rows", static_cast<double>(kSheetRowsAtMost));
-    limits.set("saveAs", text(kSaveAsAdvice));
     return limits;
+}
+
+// Why the file cannot be read as a list, as velmora-cli says it.
+std::string damagedWorkbook(const std::string& why) {
+    return damagedWorkbookText(why);
+}
+
+std::string unreadableFile(bool oldExcel) {
+    return unreadableFileText(oldExcel);
 }
 
 } // namespace
@@ -145,4 +153,6 @@ EMSCRIPTEN_BINDINGS(velmora_lists) {
     emscripten::function("listCsv", &listCsv);
     emscripten::function("listWorkbook", &listWorkbook);
     emscripten::function("listLimits", &listLimits);
+    emscripten::function("damagedWorkbook", &damagedWorkbook);
+    emscripten::function("unreadableFile", &unreadableFile);
 }

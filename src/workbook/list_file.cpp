@@ -1,7 +1,6 @@
 #include "workbook/list_file.h"
 
 #include "joints/workbook_cells.h"
-#include "qtext/core_text.h"
 #include "workbook/workbook_file.h"
 
 #include <QStringDecoder>
@@ -84,11 +83,7 @@ std::variant<JointList, QString> readListFile(const QByteArray& bytes, const QSt
     if (const std::optional<QString> text = decodeText(bytes)) {
         return readJointList(text->toStdString(), columns);
     }
-    return QStringLiteral("%1；%2").arg(
-        looksLikeOldExcel(bytes) ? QStringLiteral("这是旧版 Excel 工作簿（.xls），读不了")
-                                 : QStringLiteral("既不是 UTF-8 或 GB18030 文本，也不是 "
-                                                  ".xlsx 工作簿"),
-        toQString(kSaveAsAdvice));
+    return QString::fromStdString(unreadableFileText(looksLikeOldExcel(bytes)));
 }
 
 } // namespace velmora::workbook

@@ -2,7 +2,6 @@
 
 #include "joints/workbook_cells.h"
 #include "joints/workbook_parts.h"
-#include "qtext/core_text.h"
 #include "workbook/sheet_xml.h"
 #include "workbook/zip_package.h"
 
@@ -131,10 +130,10 @@ public:
         if (!data) {
             return std::nullopt;
         }
-        QString sharedStrings;
+        QString sharedStringsPart;
         for (const Relationship& r : *rels) {
             if (r.type == QLatin1String("sharedStrings")) {
-                sharedStrings = r.target;
+                sharedStringsPart = r.target;
             }
         }
         QXmlStreamReader xml(*data);
@@ -161,7 +160,7 @@ public:
                     fault = QStringLiteral("“%1”不是工作表").arg(name);
                     return std::nullopt;
                 }
-                return std::pair{r.target, sharedStrings};
+                return std::pair{r.target, sharedStringsPart};
             }
         }
         if (!checked(xml, workbook)) {
@@ -191,7 +190,7 @@ bool looksLikeOldExcel(const QByteArray& bytes) {
 std::variant<std::vector<ListRow>, QString> readWorkbook(const QByteArray& bytes,
                                                          const QString& sheet) {
     const auto damaged = [](const QString& why) {
-        return QStringLiteral("工作簿已损坏或不完整（%1）；%2").arg(why, toQString(kSaveAsAdvice));
+        return QString::fromStdString(damagedWorkbookText(why.toStdString()));
     };
     QString error;
     std::unique_ptr<ZipPackage> package = ZipPackage::open(bytes, &error);
