@@ -12,8 +12,10 @@ VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VELMORA_PACKAGES=(cmake g++ make qt6-base-dev fonts-arphic-uming qt6-translations-l10n
     desktop-file-utils appstream dpkg-dev lintian fontconfig fonts-dejavu-core fonts-noto-cjk
     poppler-utils qt6-base-private-dev python3-openpyxl)
-# ./scripts/test --clang builds with this compiler.
+# ./scripts/test --clang builds with this compiler; ./scripts/fuzz with it and its
+# libFuzzer runtime.
 VELMORA_CLANG_PACKAGES=(clang)
+VELMORA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # ./scripts/lint runs these over src/.
 VELMORA_LINT_PACKAGES=(clang-tidy cppcheck)
 # ./scripts/package-windows: the MinGW cross compiler, Wine (wine64 runs the tests and

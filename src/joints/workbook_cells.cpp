@@ -147,14 +147,21 @@ std::variant<std::vector<ListRow>, std::string> sheetRows(const SheetContent& sh
         }
     }
     // A merged range shows its first cell's text over the whole range: a material or a
-    // note merged down several joints belongs to each of them.
+    // note merged down several joints belongs to each of them. Only as far as the
+    // sheet's own rows and columns reach, and only so many cells in all: a range over
+    // the whole sheet, or thousands of them, fill no more than the sheet holds.
+    std::size_t lastRow = grid.empty() ? 0 : grid.rbegin()->first;
+    std::size_t lastColumn = 0;
+    for (const auto& [number, cells] : grid) {
+        lastColumn = std::max(lastColumn, cells.rbegin()->first);
+    }
+    std::size_t filled = 0;
     for (const std::string& merge : sheet.merges) {
         const std::size_t colon = merge.find(':');
         const auto from = placeOf(std::string_view(merge).substr(0, colon));
         const auto to =
             colon == std::string::npos ? from : placeOf(std::string_view(merge).substr(colon + 1));
-        if (!from || !to || to->row < from->row || to->column < from->column ||
-            (to->row - from->row + 1) * (to->column - from->column + 1) > kSheetRowsAtMost * 4) {
+        if (!from || !to || to->row < from->row || to->column < from->column) {
             return "合并单元格“" + merge + "”有误";
         }
         const auto row = grid.find(from->row);
@@ -162,8 +169,14 @@ std::variant<std::vector<ListRow>, std::string> sheetRows(const SheetContent& sh
             continue;
         }
         const std::string text = row->second.at(from->column);
-        for (std::size_t r = from->row; r <= to->row; ++r) {
-            for (std::size_t c = from->column; c <= to->column; ++c) {
+        const std::size_t bottom = std::min(to->row, lastRow);
+        const std::size_t right = std::min(to->column, lastColumn);
+        filled += (bottom - from->row + 1) * (right - from->column + 1);
+        if (filled > kMergedCellsAtMost) {
+            return "合并单元格超过 " + std::to_string(kMergedCellsAtMost) + " 格";
+        }
+        for (std::size_t r = from->row; r <= bottom; ++r) {
+            for (std::size_t c = from->column; c <= right; ++c) {
                 grid[r][c] = text;
             }
         }

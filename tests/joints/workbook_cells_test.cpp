@@ -1,0 +1,52 @@
+#include "joints/workbook_cells.h"
+#include "text_support.h"
+
+#include <QObject>
+#include <QTest>
+
+using namespace velmora;
+
+class WorkbookCellsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void mergedRangesFillOnlyWhatTheSheetHolds_data();
+    void mergedRangesFillOnlyWhatTheSheetHolds();
+};
+
+void WorkbookCellsTest::mergedRangesFillOnlyWhatTheSheetHolds_data() {
+    QTest::addColumn<QStringList>("merges");
+    QTest::addColumn<QStringList>("rows"); // "line: cells", or the refusal's start
+    QTest::newRow("a material merged down two joints")
+        << QStringList{"B1:B2"} << QStringList{"1: W-1|16MnR", "2: W-2|16MnR"};
+    QTest::newRow("a range over the whole sheet stops at its last row and column")
+        << QStringList{"B1:XFD1048576"} << QStringList{"1: W-1|16MnR", "2: W-2|16MnR"};
+    QStringList many;
+    for (int i = 0; i < 600000; ++i) {
+        many << QStringLiteral("A1:B2");
+    }
+    QTest::newRow("ranges past a million cells in all") << many << QStringList{"合并单元格超过"};
+}
+
+void WorkbookCellsTest::mergedRangesFillOnlyWhatTheSheetHolds() {
+    QFETCH(QStringList, merges);
+    QFETCH(QStringList, rows);
+    SheetContent sheet;
+    sheet.rows = {{"1", {{"A1", "inlineStr", "W-1"}, {"B1", "inlineStr", "16MnR"}}},
+                  {"2", {{"A2", "inlineStr", "W-2"}}}};
+    for (const QString& merge : merges) {
+        sheet.merges.push_back(toStd(merge));
+    }
+    const auto read = sheetRows(sheet);
+    QStringList seen;
+    if (const std::string* fault = std::get_if<std::string>(&read)) {
+        seen << toQString(*fault).left(rows.value(0).size());
+    } else {
+        for (const ListRow& row : std::get<std::vector<ListRow>>(read)) {
+            seen << QStringLiteral("%1: %2").arg(row.line).arg(toQStringList(row.cells).join(u'|'));
+        }
+    }
+    QCOMPARE(seen, rows);
+}
+
+QTEST_GUILESS_MAIN(WorkbookCellsTest)
+#include "workbook_cells_test.moc"
