@@ -216,9 +216,7 @@ QByteArray jointsAsJson(const JointList& list, std::span<const Process> processe
     const QString rules = ruleFingerprint();
     ListColumns columns;
     for (const JointList::Column& column : list.carried) {
-        columns.headings.push_back(!column.heading.empty()
-                                       ? column.heading
-                                       : "第 " + std::to_string(column.number) + " 列");
+        columns.headings.push_back(carriedHeading(column));
     }
     QJsonArray array;
     for (const JointList::Entry& entry : list.entries) {

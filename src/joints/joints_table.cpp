@@ -58,12 +58,14 @@ void appendQuoted(std::string& out, std::string_view cell, std::string_view spec
 
 } // namespace
 
+std::string carriedHeading(const JointList::Column& column) {
+    return !column.heading.empty() ? column.heading : "第 " + std::to_string(column.number) + " 列";
+}
+
 JointsTable jointsTable(const JointList& list, std::span<const Process> processes) {
     JointsTable table;
     for (const JointList::Column& column : list.carried) {
-        table.header.push_back(!column.heading.empty()
-                                   ? column.heading
-                                   : "第 " + std::to_string(column.number) + " 列");
+        table.header.push_back(carriedHeading(column));
     }
     table.carried = table.header.size();
     table.header.insert(table.header.end(), {"材料1", "材料2"});

@@ -25,6 +25,9 @@ struct JointsTable {
 
 inline constexpr std::string_view kUnfilledText = "未填写材料";
 
+// A carried column's heading: the list's own, or "第 4 列" where the list has none.
+std::string carriedHeading(const JointList::Column& column);
+
 JointsTable jointsTable(const JointList& list, std::span<const Process> processes);
 
 // CSV as Excel opens it: the UTF-8 byte-order mark, CRLF line ends, quoted as RFC 4180
