@@ -6,7 +6,6 @@
 // the selection → the address ('#16MnR&Q235-B%2CC'), so back and forward walk it.
 
 import createVelmora from './velmora.js';
-import { chosenBy, linkFor, namesIn } from './link.js';
 import { ListSection } from './list_section.js';
 
 const $ = (id) => document.getElementById(id);
@@ -33,20 +32,11 @@ function problem(text) {
   $('problem').hidden = text === '';
 }
 
-async function fingerprintOf(text) {
-  if (!globalThis.crypto?.subtle) {
-    return null; // Web Crypto is there only over https or on this machine
-  }
-  const digest = await crypto.subtle.digest('SHA-256', new TextEncoder().encode(text));
-  return [...new Uint8Array(digest)].map((b) => b.toString(16).padStart(2, '0')).join('').slice(0, 8);
-}
-
 class Page {
   constructor(core) {
     this.core = core;
     this.boxes = new Map(); // designation → its check box
     this.readAs = new Map(); // designation → what the name it was chosen by was read as
-    this.fingerprint = '';
   }
 
   // The 43 materials in their 14 groups, each group a fieldset as on the desktop. The
@@ -122,7 +112,7 @@ class Page {
   changed() {
     problem('');
     this.show();
-    const link = linkFor(this.slots().chosen);
+    const link = this.core.linkFor(this.slots().chosen);
     if (link !== (location.hash || '#')) {
       history.pushState(null, '', link === '#' ? location.pathname + location.search : link);
     }
@@ -132,30 +122,13 @@ class Page {
   followAddress() {
     this.say('');
     this.core.clearSelection();
-    const read = namesIn(location.hash);
-    const chosen = read.broken ? { problem: 'broken' } : chosenBy(read.names, this.core.lookUp);
-    if (chosen.problem) {
-      problem(this.linkProblem(chosen));
-    } else {
-      problem('');
-      chosen.designations.forEach((designation, i) => {
-        this.core.tick(designation);
-        this.noteReadAs(designation, chosen.readAs[i]);
-      });
-    }
+    const chosen = this.core.readLink(location.hash);
+    problem(chosen.problem);
+    chosen.materials.forEach((designation, i) => {
+      this.core.tick(designation);
+      this.noteReadAs(designation, chosen.readAs[i]);
+    });
     this.show();
-  }
-
-  linkProblem({ problem: kind, name }) {
-    const nothing = '未选择任何材料。';
-    switch (kind) {
-      case 'broken':
-        return `这个链接中的材料名编码有误，${nothing}`;
-      case 'tooMany':
-        return `这个链接给出的材料多于两种：${this.core.notices().tooMany.text}。${nothing}`;
-      default:
-        return `这个链接中：${this.core.lookUp(name).problem}。${nothing}`;
-    }
   }
 
   show() {
@@ -171,7 +144,7 @@ class Page {
     $('chosen').replaceChildren(
       ...(chosen.length === 0 ? ['（无）'] : chosen.map((c) => element('span', { class: 'slot' }, c,
         ...(this.readAs.has(c) ? [element('span', { class: 'read-as' }, `（${this.readAs.get(c)}）`)] : [])))));
-    $('link').href = linkFor(chosen);
+    $('link').href = this.core.linkFor(chosen);
     $('print').disabled = chosen.length === 0;
     this.showAnswers(slot1, slot2, chosen.length > 0);
     const answered = chosen.length === 0 ? 0
@@ -219,7 +192,7 @@ class Page {
   buildSheet(slot1, slot2) {
     const now = new Date();
     const s = this.core.sheet(slot1, slot2, now.getFullYear(), now.getMonth() + 1, now.getDate(),
-      now.getHours(), now.getMinutes(), this.fingerprint);
+      now.getHours(), now.getMinutes());
     const table = element('table', {},
       element('thead', {}, element('tr', {}, ...s.columns.map((c) => element('th', { scope: 'col' }, c)))),
       element('tbody', {}, ...s.rows.map((row) => element('tr', {},
@@ -318,15 +291,13 @@ class Page {
     }
   }
 
-  async showFoot() {
+  showFoot() {
     $('usage').textContent = this.core.usageNotice();
     $('version').textContent = `Velmora ${this.core.version()}`;
     const now = new Date();
     $('today').textContent = this.core.sheetMoment(now.getFullYear(), now.getMonth() + 1, now.getDate(),
       now.getHours(), now.getMinutes());
-    const fingerprint = await fingerprintOf(this.core.ruleBaseText());
-    this.fingerprint = fingerprint ?? '';
-    $('fingerprint').textContent = fingerprint ?? '（需在 https 或本机地址下打开才能算出）';
+    $('fingerprint').textContent = this.core.fingerprint();
   }
 
   wire() {
@@ -384,7 +355,7 @@ async function start() {
     page.boxes.get(designation).checked = true;
     page.toggled(designation, true);
   }
-  await page.showFoot();
+  page.showFoot();
   if ('serviceWorker' in navigator) {
     navigator.serviceWorker.register('sw.js').catch(() => {});
   }

@@ -2,21 +2,10 @@
 
 #include "recommend/answer_table.h"
 
-#include <QCryptographicHash>
-
 namespace velmora::answers {
 
 QString ruleFingerprint() {
-    static const QString fingerprint = [] {
-        // A rule text with a tab or a line break would leave the text empty, and this
-        // the fingerprint of nothing; cli_test holds the text to the pinned answers.
-        return QString::fromLatin1(
-            QCryptographicHash::hash(QByteArray::fromStdString(ruleBaseText()),
-                                     QCryptographicHash::Sha256)
-                .toHex()
-                .left(8));
-    }();
-    return fingerprint;
+    return QString::fromStdString(velmora::ruleFingerprint());
 }
 
 } // namespace velmora::answers

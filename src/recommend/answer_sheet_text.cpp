@@ -1,5 +1,6 @@
 #include "recommend/answer_sheet_text.h"
 
+#include "recommend/answer_table.h"
 #include "recommend/processes.h"
 #include "recommend/usage_notice.h"
 #include "version.h"
@@ -19,14 +20,14 @@ std::string sheetMoment(int year, int month, int day, int hour, int minute) {
 }
 
 AnswerSheetText answerSheetText(std::string_view material1, std::string_view material2,
-                                std::string_view moment, std::string_view fingerprint,
+                                std::string_view moment,
                                 std::span<const Translation> translations) {
     AnswerSheetText sheet{kAnswerSheetTitle,
                           {"日期：" + std::string(moment)},
                           {"焊接方法", "推荐焊材"},
                           {},
                           kUsageNotice,
-                          "规则库 " + std::string(kVersion) + " · " + std::string(fingerprint)};
+                          "规则库 " + std::string(kVersion) + " · " + ruleFingerprint()};
     std::vector<std::string_view> materials;
     for (std::string_view m : {material1, material2}) {
         if (!m.empty()) {

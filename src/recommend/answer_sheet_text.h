@@ -36,11 +36,11 @@ inline constexpr std::string_view kNothingChosenLine = "材料：未选择任何
 // "2026-12-09 08:05": how the sheet gives its moment.
 std::string sheetMoment(int year, int month, int day, int hour, int minute);
 
-// The sheet for the materials (either may be empty), at `moment` (sheetMoment()), from
-// the rule base with `fingerprint`. A material named by way of the known names is
-// given with the drawing's name beside it: "材料 1：16MnR（图纸写作 Q345R）".
+// The sheet for the materials (either may be empty), at `moment` (sheetMoment()). A material named
+// by way of the known names is given with the drawing's name beside it: "材料 1：16MnR（图纸写作
+// Q345R）".
 AnswerSheetText answerSheetText(std::string_view material1, std::string_view material2,
-                                std::string_view moment, std::string_view fingerprint,
+                                std::string_view moment,
                                 std::span<const Translation> translations = {});
 
 // The materials line without the spaces around it, the process's caption, then its

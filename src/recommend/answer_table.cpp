@@ -1,5 +1,7 @@
 #include "recommend/answer_table.h"
 
+#include "recommend/sha256.h"
+
 #include "recommend/processes.h"
 
 namespace velmora {
@@ -44,6 +46,13 @@ std::string ruleBaseText(std::string* problem) {
         }
     }
     return text;
+}
+
+const std::string& ruleFingerprint() {
+    // A rule text with a tab or a line break would leave the text empty, and this the
+    // fingerprint of nothing; the suite holds the text to the pinned answers.
+    static const std::string fingerprint = sha256Hex(ruleBaseText()).substr(0, 8);
+    return fingerprint;
 }
 
 } // namespace velmora

@@ -2,8 +2,8 @@
 
 // Answers as a table of text: the columns every row of an answer has, TSV records, and
 // the rule base's canonical text, which is every answer as `velmora-cli table` writes
-// it in TSV. The desktop and the web page both hash that text for the rule base's
-// fingerprint, so each names the rules it answers from, not the rules it was meant to.
+// it in TSV, and its fingerprint, which names the rules a build answers from, not the
+// rules it was meant to.
 
 #include "recommend/answer_rows.h"
 
@@ -30,5 +30,10 @@ bool appendTsvRecord(std::string& out, std::span<const std::string_view> fields,
 // The header and every answer (everyAnswer()) as TSV. Empty where a rule text holds a
 // tab or a line break (named in `problem`), which the pinned answers would show at once.
 std::string ruleBaseText(std::string* problem = nullptr);
+
+// The rule base's fingerprint: the first 8 hex digits of the SHA-256 of ruleBaseText().
+// Any changed answer changes it; nothing else does (not the version, not the wording of
+// the program's own messages). Worked out on first use.
+const std::string& ruleFingerprint();
 
 } // namespace velmora

@@ -1,6 +1,5 @@
 #include "sheet/answer_sheet.h"
 
-#include "answers/rule_fingerprint.h"
 #include "qtext/core_text.h"
 #include "recommend/answer_sheet_text.h"
 #include "sheet/song_font.h"
@@ -78,7 +77,7 @@ void paintAnswerSheet(QPainter& painter, const QRectF& deviceArea, const AnswerS
     const AnswerSheetText text = answerSheetText(
         sheet.materials.value(0).toStdString(), sheet.materials.value(1).toStdString(),
         sheetMoment(date.year(), date.month(), date.day(), time.hour(), time.minute()),
-        answers::ruleFingerprint().toStdString(), sheet.translations);
+        sheet.translations);
 
     painter.setFont(songFont(kTitlePoints, true));
     y += drawWrapped(painter, QRectF(area.left(), y, area.width(), 0), toQString(text.title),

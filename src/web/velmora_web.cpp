@@ -12,6 +12,7 @@
 #include "recommend/notices.h"
 #include "recommend/processes.h"
 #include "recommend/usage_notice.h"
+#include "selection/answer_link.h"
 #include "selection/selection_model.h"
 #include "version.h"
 
@@ -157,9 +158,9 @@ std::string copied(const std::string& slot1, const std::string& slot2, int proce
 }
 
 val sheet(const std::string& slot1, const std::string& slot2, int year, int month, int day,
-          int hour, int minute, const std::string& fingerprint) {
+          int hour, int minute) {
     const AnswerSheetText s =
-        answerSheetText(slot1, slot2, sheetMoment(year, month, day, hour, minute), fingerprint);
+        answerSheetText(slot1, slot2, sheetMoment(year, month, day, hour, minute));
     val rows = val::array();
     for (const AnswerSheetText::Row& row : s.rows) {
         val r = val::object();
@@ -185,6 +186,27 @@ val notices() {
     return result;
 }
 
+// What the page's address chooses: {materials, readAs, problem} (see readLink()).
+val chosenByLink(const std::string& fragment) {
+    const LinkChoice choice = readLink(fragment);
+    val materials = val::array();
+    for (const Material* m : choice.materials) {
+        materials.call<void>("push", text(m->designation));
+    }
+    val result = val::object();
+    result.set("materials", materials);
+    result.set("readAs", texts(choice.readAs));
+    result.set("problem", text(choice.problem));
+    return result;
+}
+
+// The address of the selection's designations (as many as the page passes).
+std::string link(const val& designations) {
+    const auto owned = emscripten::vecFromJSArray<std::string>(designations);
+    const std::vector<std::string_view> views(owned.begin(), owned.end());
+    return linkFor(views);
+}
+
 std::string version() {
     return std::string(kVersion);
 }
@@ -197,11 +219,16 @@ std::string rules() {
     return ruleBaseText();
 }
 
+std::string fingerprint() {
+    return ruleFingerprint();
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("version", &version);
     emscripten::function("ruleBaseText", &rules);
+    emscripten::function("fingerprint", &fingerprint);
     emscripten::function("groups", &groups);
     emscripten::function("lookUp", &lookUp);
     emscripten::function("startsWith", &startsWith);
@@ -214,5 +241,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     emscripten::function("sheet", &sheet);
     emscripten::function("sheetMoment", &sheetMoment);
     emscripten::function("notices", &notices);
+    emscripten::function("readLink", &chosenByLink);
+    emscripten::function("linkFor", &link);
     emscripten::function("usageNotice", &usageNotice);
 }

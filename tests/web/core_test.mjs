@@ -15,7 +15,6 @@ assert.ok(site && answersTsv && cli, 'usage: core_test.mjs SITE ANSWERS_TSV VELM
 const { default: createVelmora } = await import(pathToFileURL(path.join(site, 'velmora.js')));
 // Emscripten 3.1.6's glue cannot fetch its .wasm in Node 18 and later: hand it the bytes.
 const core = await createVelmora({ wasmBinary: fs.readFileSync(path.join(site, 'velmora.wasm')) });
-const { chosenBy, linkFor, namesIn } = await import(pathToFileURL(path.join(site, 'link.js')));
 
 test('the whole table through the WebAssembly core is the pinned answers', () => {
   const pinned = fs.readFileSync(answersTsv);
@@ -23,13 +22,28 @@ test('the whole table through the WebAssembly core is the pinned answers', () =>
   assert.ok(text.equals(pinned), 'ruleBaseText() differs from answers.tsv');
 });
 
-test('the page works out the fingerprint velmora-cli shows', async () => {
-  const digest = await crypto.subtle.digest('SHA-256', new TextEncoder().encode(core.ruleBaseText()));
-  const page = Buffer.from(digest).toString('hex').slice(0, 8);
+test('the core gives the page the fingerprint velmora-cli shows, that of the pinned answers', () => {
+  const page = core.fingerprint();
   const version = spawnSync(cli, ['--version'], { encoding: 'utf8' });
   assert.equal(version.status, 0);
   assert.equal(version.stdout.split('\n')[1], `规则库指纹：${page}`);
   assert.equal(page, createHash('sha256').update(fs.readFileSync(answersTsv)).digest('hex').slice(0, 8));
+});
+
+// Every day of every month, at hours and minutes of one and two digits, as the page's
+// sheet and foot give them.
+test('the sheet gives the moment it is handed, every day of the year', () => {
+  const two = (n) => String(n).padStart(2, '0');
+  for (let month = 1; month <= 12; month += 1) {
+    for (let day = 1; day <= 31; day += 1) {
+      const [hour, minute] = [day % 24, (day * 7) % 60];
+      const wanted = `2026-${two(month)}-${two(day)} ${two(hour)}:${two(minute)}`;
+      assert.equal(core.sheetMoment(2026, month, day, hour, minute), wanted);
+      const sheet = core.sheet('16MnR', '', 2026, month, day, hour, minute);
+      assert.equal(sheet.heading[0], `日期：${wanted}`);
+    }
+  }
+  assert.ok(core.sheet('16MnR', '', 2026, 1, 9, 8, 5).edition.endsWith(` · ${core.fingerprint()}`));
 });
 
 // Names as people type them: each resolves to the material velmora-cli answers for, and
@@ -58,43 +72,15 @@ for (const typed of typedNames) {
   });
 }
 
-test('a link carries the designations and back', () => {
-  const designations = ['10#,20#(管)', '15CrMo(G、R)'];
-  const read = namesIn(linkFor(designations));
-  assert.deepEqual(read.names, designations);
-  assert.deepEqual(chosenBy(read.names, core.lookUp), { designations, readAs: ['', ''] });
-  assert.deepEqual(chosenBy(namesIn('#Q345R&s30408').names, core.lookUp), {
-    designations: ['16MnR', '0Cr18Ni9(304)'],
-    readAs: ['Q345R 按 GB/T 713-2008 及以后版本 即 16MnR', 'S30408 按 GB/T 20878-2007 即 0Cr18Ni9(304)'],
+// The page reads and writes its address through the core, which knows links (the
+// link's own cases are the core's tests).
+test('a link carries the designations and back through the core', () => {
+  const designations = ['10#,20#(管)', 'Q235-B,C'];
+  assert.equal(core.linkFor(designations), '#10%23%2C20%23(%E7%AE%A1)&Q235-B%2CC');
+  assert.deepEqual(core.readLink(core.linkFor(designations)),
+    { materials: designations, readAs: ['', ''], problem: '' });
+  assert.deepEqual(core.readLink('#Q345R&16MnR&20g'), {
+    materials: [], readAs: [],
+    problem: '这个链接给出的材料多于两种：选择的材料不能超过两种。未选择任何材料。',
   });
-  assert.equal(linkFor(['Q235-B,C']), '#Q235-B%2CC');
 });
-
-// Links as people write them by hand choose what they name.
-for (const [fragment, designations] of [
-  ['#16MnR&&304', ['16MnR', '0Cr18Ni9(304)']],
-  ['#16MnR&', ['16MnR']],
-  ['#%2016MnR%20&%E3%80%80304', ['16MnR', '0Cr18Ni9(304)']],
-  ['#16MnR&16MnR', ['16MnR']],
-  ['#316L&00cr17ni14mo2(316l)', ['00Cr17Ni14Mo2(316L)']],
-  ['#&', []],
-]) {
-  test(`a link ${fragment} chooses ${designations.join(' and ') || 'nothing'}`, () => {
-    const read = namesIn(fragment);
-    assert.deepEqual(chosenBy(read.names, core.lookUp).designations, designations);
-  });
-}
-
-for (const [fragment, problem] of [
-  ['#16MnR&nothing', 'unknown'],
-  ['#16MnR&20g&40Cr', 'tooMany'],
-  ['#16MnR&%E7%AE', 'broken'],
-  ['#%', 'broken'],
-]) {
-  test(`a link ${fragment} chooses nothing: ${problem}`, () => {
-    const read = namesIn(fragment);
-    const chosen = read.broken ? { problem: 'broken' } : chosenBy(read.names, core.lookUp);
-    assert.equal(chosen.problem, problem);
-    assert.equal(chosen.designations, undefined);
-  });
-}
