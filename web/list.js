@@ -190,18 +190,14 @@ export function isOldExcel(bytes) {
   return [0xd0, 0xcf, 0x11, 0xe0, 0xa1, 0xb1, 0x1a, 0xe1].every((b, i) => bytes[i] === b);
 }
 
-// UTF-8 where the bytes are (a byte-order mark dropped), else GB18030; null for neither,
-// or for bytes that begin with the UTF-8 byte-order mark and are not UTF-8.
-export function decodedText(bytes) {
-  const marked = bytes[0] === 0xef && bytes[1] === 0xbb && bytes[2] === 0xbf;
-  for (const encoding of marked ? ['utf-8'] : ['utf-8', 'gb18030']) {
-    try {
-      return new TextDecoder(encoding, { fatal: true }).decode(bytes);
-    } catch {
-      // the next
-    }
+// The text of a list's bytes, decoded as the core says they are to be ({encoding,
+// from}: see listEncoding); null where they cannot be.
+export function decodedText(bytes, { encoding, from }) {
+  try {
+    return encoding === '' ? null : new TextDecoder(encoding, { fatal: true }).decode(bytes.subarray(from));
+  } catch {
+    return null; // not GB18030 either
   }
-  return null;
 }
 
 const CRC_TABLE = Array.from({ length: 256 }, (_, n) => {

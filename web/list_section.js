@@ -43,7 +43,7 @@ export class ListSection {
           throw new ListProblem(this.core.damagedWorkbook(read.problem));
         }
       } else {
-        const text = decodedText(bytes);
+        const text = decodedText(bytes, this.core.listEncoding(bytes));
         if (text === null) {
           throw new ListProblem(this.core.unreadableFile(isOldExcel(bytes)));
         }

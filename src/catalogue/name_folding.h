@@ -24,6 +24,10 @@ std::string foldFullWidth(std::string_view text);
 // is not part of valid UTF-8 stands for itself, above the Unicode range.
 std::vector<char32_t> characters(std::string_view text, std::size_t limit);
 
+// Whether the bytes are UTF-8 throughout: no stray continuation byte, no sequence cut
+// short, no overlong form, no surrogate, nothing past U+10FFFF.
+bool isUtf8(std::string_view text) noexcept;
+
 // Edits (insert, delete or replace a character) that turn a into b.
 std::size_t editDistance(const std::vector<char32_t>& a, const std::vector<char32_t>& b);
 

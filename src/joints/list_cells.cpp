@@ -1,5 +1,7 @@
 #include "joints/list_cells.h"
 
+#include "catalogue/name_folding.h"
+
 #include <algorithm>
 
 namespace velmora {
@@ -28,6 +30,16 @@ bool holdsAnything(const ListRow& row) {
 }
 
 } // namespace
+
+ListBytes listBytes(std::string_view file) noexcept {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    const bool marked = file.starts_with(kMark);
+    const std::string_view bytes = marked ? file.substr(kMark.size()) : file;
+    if (isUtf8(bytes)) {
+        return {ListEncoding::Utf8, bytes};
+    }
+    return {marked ? ListEncoding::Unreadable : ListEncoding::Gb18030, bytes};
+}
 
 std::vector<ListRow> listRows(std::string_view text, std::vector<ListFault>& faults) {
     const char separator = separatorOf(text);

@@ -27,4 +27,14 @@ struct ListFault {
 // is a fault, and no row is read from there.
 std::vector<ListRow> listRows(std::string_view text, std::vector<ListFault>& faults);
 
+// How a text list's bytes are read: as UTF-8 where they are UTF-8 throughout (a
+// byte-order mark before them dropped); else as GB18030, as Excel saves CSV on a Chinese
+// Windows; never bytes marked as UTF-8 that are not, which are damaged, not GB18030.
+enum class ListEncoding { Utf8, Gb18030, Unreadable };
+struct ListBytes {
+    ListEncoding encoding;
+    std::string_view bytes; // without the byte-order mark
+};
+ListBytes listBytes(std::string_view file) noexcept;
+
 } // namespace velmora

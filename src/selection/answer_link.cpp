@@ -28,36 +28,6 @@ int hexValue(char c) {
     return -1;
 }
 
-// Whether the bytes are UTF-8 throughout: no stray continuation byte, no sequence cut
-// short, no overlong form, no surrogate, nothing past U+10FFFF.
-bool validUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80                   ? 1
-                                   : lead >= 0xC2 && lead < 0xE0 ? 2
-                                   : lead >= 0xE0 && lead < 0xF0 ? 3
-                                   : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                                 : 0;
-        if (length == 0 || i + length > text.size()) {
-            return false;
-        }
-        char32_t c = length == 1 ? lead : lead & (0x7Fu >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                return false;
-            }
-            c = (c << 6) | (next & 0x3Fu);
-        }
-        const char32_t least = length == 3 ? 0x800 : length == 4 ? 0x10000 : 0;
-        if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            return false;
-        }
-        i += length;
-    }
-    return true;
-}
-
 // A part of the fragment without its percent-encoding; nothing where that is broken (a
 // '%' without two hex digits, or bytes that are not UTF-8), as decodeURIComponent.
 std::optional<std::string> percentDecoded(std::string_view part) {
@@ -76,7 +46,7 @@ std::optional<std::string> percentDecoded(std::string_view part) {
         out += static_cast<char>(high * 16 + low);
         i += 2;
     }
-    if (!validUtf8(out)) {
+    if (!isUtf8(out)) {
         return std::nullopt;
     }
     return out;

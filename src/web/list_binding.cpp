@@ -4,6 +4,7 @@
 
 #include "binding_values.h"
 #include "joints/joints_table.h"
+#include "joints/list_cells.h"
 #include "joints/workbook_cells.h"
 #include "joints/workbook_parts.h"
 #include "recommend/processes.h"
@@ -11,7 +12,9 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -144,6 +147,21 @@ std::string unreadableFile(bool oldExcel) {
     return unreadableFileText(oldExcel);
 }
 
+// How a text list's bytes (a Uint8Array) are to be decoded: {encoding} the name the
+// browser's TextDecoder knows, "" for not at all, and {from} where the text starts.
+val listEncoding(const val& bytes) {
+    const std::vector<std::uint8_t> owned =
+        emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
+    const std::string_view file(reinterpret_cast<const char*>(owned.data()), owned.size());
+    const ListBytes read = listBytes(file);
+    val result = val::object();
+    result.set("encoding", text(read.encoding == ListEncoding::Utf8      ? "utf-8"
+                                : read.encoding == ListEncoding::Gb18030 ? "gb18030"
+                                                                         : ""));
+    result.set("from", static_cast<double>(file.size() - read.bytes.size()));
+    return result;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(velmora_lists) {
@@ -155,4 +173,5 @@ EMSCRIPTEN_BINDINGS(velmora_lists) {
     emscripten::function("listLimits", &listLimits);
     emscripten::function("damagedWorkbook", &damagedWorkbook);
     emscripten::function("unreadableFile", &unreadableFile);
+    emscripten::function("listEncoding", &listEncoding);
 }

@@ -1,9 +1,8 @@
 #include "workbook/list_file.h"
 
+#include "joints/list_cells.h"
 #include "joints/workbook_cells.h"
 #include "workbook/workbook_file.h"
-
-#include <QStringDecoder>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -60,15 +59,16 @@ std::optional<QString> fromGb18030(const QByteArray& bytes) {
 } // namespace
 
 std::optional<QString> decodeText(const QByteArray& bytes) {
-    const QByteArray bom("\xEF\xBB\xBF");
-    // Stateless: a sequence cut short at the end is an error too, not kept for more.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const bool marked = bytes.startsWith(bom);
-    QString text = utf8(marked ? bytes.mid(bom.size()) : bytes);
-    if (!utf8.hasError()) {
-        return text;
+    const ListBytes read = listBytes(std::string_view(bytes.constData(), bytes.size()));
+    switch (read.encoding) {
+    case ListEncoding::Utf8:
+        return QString::fromUtf8(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));
+    case ListEncoding::Gb18030:
+        return fromGb18030(bytes);
+    case ListEncoding::Unreadable:
+        break;
     }
-    return marked ? std::nullopt : fromGb18030(bytes);
+    return std::nullopt;
 }
 
 std::variant<JointList, QString> readListFile(const QByteArray& bytes, const QString& sheet,
