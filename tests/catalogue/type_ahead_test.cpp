@@ -34,8 +34,9 @@ private slots:
     void findsByTyping();
 };
 
-// Keys a tenth of a second apart; "⌫" is Backspace, "…" a pause of a second. Focus
-// moves to each material found and stays where it is when none is.
+// Keys a tenth of a second apart; "⌫" is Backspace, "…" puts the next key exactly one
+// pause after the last, "‥" a millisecond sooner. Focus moves to each material found and
+// stays where it is when none is.
 void TypeAheadTest::findsByTyping_data() {
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("focus");
@@ -67,6 +68,8 @@ void TypeAheadTest::findsByTyping_data() {
     QTest::newRow("backspace takes a whole full-width character")
         << keys("３１６⌫") << "0Cr17Ni12Mo2(316)"
         << "３１";
+    QTest::newRow("a key just within the pause goes on") << keys("3‥1") << "0Cr17Ni12Mo2(316)"
+                                                         << "31";
     QTest::newRow("backspace after a pause") << keys("3…⌫") << "35Mn"
                                              << "";
     QTest::newRow("nothing starts so") << keys("xyz") << ""
@@ -89,8 +92,8 @@ void TypeAheadTest::findsByTyping() {
     const Material* current = nullptr;
     std::chrono::milliseconds when = 5000ms;
     for (const QString& key : keys) {
-        if (key == u"…") {
-            when += TypeAhead::kPause;
+        if (key == u"…" || key == u"‥") {
+            when += TypeAhead::kPause - 100ms - (key == u"‥" ? 1ms : 0ms);
             continue;
         }
         when += 100ms;

@@ -46,6 +46,9 @@ void AnswerLinkTest::linksAsPeopleWriteThem_data() {
     QTest::newRow("no '#'") << "16MnR"
                             << "16MnR"
                             << "" << none;
+    QTest::newRow("lower-case hex digits") << "#16%4dnR"
+                                           << "16MnR"
+                                           << "" << none;
     QTest::newRow("spaces around names") << "#%2016MnR%09&%C2%A0304%20"
                                          << "16MnR|0Cr18Ni9(304)"
                                          << "|" << none;
