@@ -13,7 +13,6 @@ import csv
 import json
 import pathlib
 import re
-import shutil
 import subprocess
 import sys
 import tempfile
@@ -280,115 +279,6 @@ class PageTest(unittest.TestCase):
             "new answers are not announced")
         self.driver.find_element(By.ID, "clear").send_keys(Keys.ENTER)
         self.assertEqual(self.ticked(), [])
-
-    def test_the_page_keeps_to_itself(self):
-        self.open("#16MnR")
-        # The Content-Security-Policy stops a request to another origin before it leaves.
-        blocked = self.driver.execute_async_script(
-            "const done = arguments[0];"
-            "document.addEventListener('securitypolicyviolation', e => done(e.blockedURI));"
-            "fetch('http://192.0.2.1/').catch(() => {});"
-            "setTimeout(() => done(''), 5000);")
-        self.assertTrue(blocked.startswith("http://192.0.2.1"), blocked)
-        # The console reports the refusal; that, and nothing else, is expected here.
-        said = [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
-        self.assertTrue(said and all("192.0.2.1" in m for m in said), said)
-        self.driver.get_log("performance")  # the refused request never left
-        stored = self.driver.execute_async_script(
-            "const done = arguments[0];"
-            "Promise.all([caches.keys(), indexedDB.databases()]).then(([c, d]) => done({"
-            " cookie: document.cookie, local: localStorage.length, session: sessionStorage.length,"
-            " databases: d.length, caches: c}))")
-        self.assertEqual({k: stored[k] for k in ("cookie", "local", "session", "databases")},
-                         {"cookie": "", "local": 0, "session": 0, "databases": 0})
-        self.assertTrue(all(c.startswith("velmora-") for c in stored["caches"]), stored["caches"])
-
-    def test_the_page_installs_to_a_home_screen(self):
-        self.open()
-        errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
-        self.assertEqual(errors.get("installabilityErrors", []), [])
-        manifest = self.driver.execute_cdp_cmd("Page.getAppManifest", {})
-        self.assertEqual(manifest.get("errors", []), [])
-        self.assertIn('"lang": "zh-CN"', manifest["data"])
-
-    def test_zz_with_the_server_stopped_a_reload_still_answers(self):
-        self.open("#16MnR")
-        WebDriverWait(self.driver, 20).until(
-            lambda d: d.execute_script("return navigator.serviceWorker.controller !== null"))
-        self.server.stop()
-        try:
-            self.driver.get(f"{self.server.origin}/#40Cr&16MnR")
-            self.driver.refresh()
-            WebDriverWait(self.driver, 20).until(
-                lambda d: d.execute_script("return document.querySelectorAll('#answer-list .answer').length === 4"))
-            self.assert_answers_are_the_tables("40Cr", "16MnR")
-        finally:
-            self.server.start()
-
-
-class NewVersionTest(unittest.TestCase):
-    def test_a_new_version_replaces_the_old_cache_whole(self):
-        with tempfile.TemporaryDirectory() as folder:
-            site = pathlib.Path(folder) / "site"
-            shutil.copytree(SITE, site)
-            server = Server(site)
-            driver = chromium()
-            try:
-                page = f"{server.origin}/index.html#16MnR"
-                driver.get(page)
-                WebDriverWait(driver, 20).until(
-                    lambda d: d.execute_script("return navigator.serviceWorker.controller !== null"))
-                old = driver.execute_async_script("caches.keys().then(arguments[0])")
-                self.assertEqual(len(old), 1)
-                # The next version: a changed file, and so a new cache name.
-                with (site / "style.css").open("a", encoding="utf-8") as css:
-                    css.write("\n/* the next version */\n")
-                worker = (site / "sw.js").read_text(encoding="utf-8")
-                (site / "sw.js").write_text(worker.replace(old[0], "velmora-next"), encoding="utf-8")
-                driver.execute_async_script(
-                    "navigator.serviceWorker.getRegistration().then(r => r.update()).then(arguments[0])")
-                # update() settles once the new worker starts installing; it waits, installed,
-                # only when its copies of every file are in.
-                WebDriverWait(driver, 20).until(lambda d: d.execute_async_script(
-                    "navigator.serviceWorker.getRegistration()"
-                    ".then(r => arguments[0](r.waiting !== null))"))
-                caches = "caches.keys().then(k => arguments[0](k.sort()))"
-                self.assertEqual(driver.execute_async_script(caches), sorted([old[0], "velmora-next"]))
-                # While a page of the old version is open, it keeps the old files.
-                self.assertNotIn("the next version", driver.execute_async_script(
-                    "fetch('style.css').then(r => r.text()).then(arguments[0])"))
-
-                def reopened_on_the_next_version(d):
-                    # With no page of the old version open, the next one takes over and the
-                    # old cache goes. Leaving the page only starts that, so the reopened page
-                    # may still be the old version's; leaving it again gives another chance.
-                    d.get("about:blank")
-                    d.get(page)
-                    return d.execute_async_script(caches) == ["velmora-next"]
-
-                WebDriverWait(driver, 30, poll_frequency=1).until(reopened_on_the_next_version)
-                self.assertIn("the next version", driver.execute_async_script(
-                    "fetch('style.css').then(r => r.text()).then(arguments[0])"))
-            finally:
-                close(driver)
-                server.stop()
-
-
-class WithoutWebAssemblyTest(unittest.TestCase):
-    def test_a_browser_without_webassembly_is_told(self):
-        server = Server(SITE)
-        driver = chromium()
-        try:
-            # As a browser that has none: WebAssembly is gone before the page's scripts run.
-            driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                   {"source": "delete globalThis.WebAssembly;"})
-            driver.get(f"{server.origin}/index.html")
-            WebDriverWait(driver, 20).until(
-                lambda d: d.find_element(By.ID, "unsupported").is_displayed())
-            self.assertIn("WebAssembly", driver.find_element(By.ID, "unsupported").text)
-        finally:
-            close(driver)
-            server.stop()
 
 
 if __name__ == "__main__":
