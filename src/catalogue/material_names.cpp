@@ -233,9 +233,13 @@ NameLookup lookUpMaterialName(std::string_view typedText) {
     return found;
 }
 
-const Material* materialNamed(std::string_view typedText) {
+NameLookup readMaterialName(std::string_view typedText) {
     const std::string folded = foldFullWidth(typedText);
-    return read(trimmed(folded)).material;
+    return read(trimmed(folded));
+}
+
+const Material* materialNamed(std::string_view typedText) {
+    return readMaterialName(typedText).material;
 }
 
 bool nameStartsWith(const Material& m, std::string_view typedText) {

@@ -61,8 +61,12 @@ struct Translation {
 // ASCII letters only.
 NameLookup lookUpMaterialName(std::string_view typed);
 
+// As lookUpMaterialName, but cheap: where the name fits no material, no closest names
+// are worked out (the candidates are empty).
+NameLookup readMaterialName(std::string_view typed);
+
 // The material the name means, as lookUpMaterialName finds it; null when it fits none
-// or several. Cheap: no closest names are worked out.
+// or several. Cheap, as readMaterialName.
 const Material* materialNamed(std::string_view typed);
 
 // Whether a name of the material starts with `typed`: its designation, where its

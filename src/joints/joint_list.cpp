@@ -22,17 +22,20 @@ constexpr std::array<std::string_view, 5> kJoiners{"，", "、", "+", "＋", "/"
 // names a material. A cell that names a material whole stays whole ("Q235-B，C",
 // "15CrMo(G、R)"), and so does one that cannot be split into names, to be reported as
 // it is.
-std::optional<std::vector<std::string>> split(std::string_view text) {
+std::optional<std::vector<ReadName>> split(std::string_view text) {
     text = trimSpaces(text);
-    if (namesAMaterial(text)) {
-        return std::vector<std::string>{std::string(text)};
+    if (NameLookup whole = readMaterialName(text); whole.material != nullptr) {
+        return std::vector<ReadName>{{std::string(text), std::move(whole)}};
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
         for (std::string_view joiner : kJoiners) {
-            if (text.substr(i).starts_with(joiner) &&
-                namesAMaterial(trimSpaces(text.substr(0, i)))) {
+            if (!text.substr(i).starts_with(joiner)) {
+                continue;
+            }
+            const std::string_view head = trimSpaces(text.substr(0, i));
+            if (NameLookup first = readMaterialName(head); first.material != nullptr) {
                 if (auto rest = split(text.substr(i + joiner.size()))) {
-                    rest->insert(rest->begin(), std::string(trimSpaces(text.substr(0, i))));
+                    rest->insert(rest->begin(), {std::string(head), std::move(first)});
                     return rest;
                 }
             }
@@ -41,11 +44,16 @@ std::optional<std::vector<std::string>> split(std::string_view text) {
     return std::nullopt;
 }
 
-std::vector<std::string> namesIn(std::string_view cell) {
+// The names a material cell holds, each read once; a cell that names nothing is one
+// name that names nothing.
+std::vector<ReadName> namesIn(std::string_view cell) {
     if (blank(cell)) {
         return {};
     }
-    return split(cell).value_or(std::vector<std::string>{std::string(trimSpaces(cell))});
+    if (auto names = split(cell)) {
+        return std::move(*names);
+    }
+    return {{std::string(trimSpaces(cell)), NameLookup{}}};
 }
 
 // A name that names nothing, and how the row could be mended.
@@ -110,12 +118,12 @@ JointList readJointList(std::vector<ListRow> rows, const ColumnChoice& choice) {
                 take(i);
             }
         }
-        std::vector<std::string> names;
+        std::vector<ReadName> names;
         std::optional<ListFault> fault;
         for (const auto& [column, text] : cells) {
-            for (std::string& name : namesIn(text)) {
-                if (!fault && !namesAMaterial(name)) {
-                    fault = ListFault{row.line, nameFault(column, name)};
+            for (ReadName& name : namesIn(text)) {
+                if (!fault && name.lookup.material == nullptr) {
+                    fault = ListFault{row.line, nameFault(column, name.written)};
                 }
                 names.push_back(std::move(name));
             }
@@ -141,7 +149,7 @@ JointList readJointList(std::vector<ListRow> rows, const ColumnChoice& choice) {
         }
         std::optional<Joint> joint;
         if (!names.empty()) {
-            joint = std::get<Joint>(jointNamed(names));
+            joint = jointOf(names);
         }
         list.entries.push_back({row.line, std::move(joint), std::move(carried)});
     }

@@ -13,21 +13,27 @@ std::variant<Joint, std::string> jointNamed(std::span<const std::string> names) 
     if (names.size() > 2) {
         return std::string(kTwoMaterialsAtMost);
     }
-    std::array<const Material*, 2> found{};
-    std::vector<Translation> translations;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const NameLookup lookup = lookUpMaterialName(names[i]);
+    std::vector<ReadName> read;
+    for (const std::string& name : names) {
+        NameLookup lookup = lookUpMaterialName(name);
         if (lookup.material == nullptr) {
-            return nameProblemText(names[i], lookup);
+            return nameProblemText(name, lookup);
         }
-        found[i] = lookup.material;
+        read.push_back({name, std::move(lookup)});
+    }
+    return jointOf(read);
+}
+
+Joint jointOf(std::span<const ReadName> names) {
+    Joint joint;
+    for (std::size_t i = 0; i < names.size() && i < 2; ++i) {
+        const NameLookup& lookup = names[i].lookup;
+        (i == 0 ? joint.material1 : joint.material2) = lookup.material->designation;
         if (lookup.known != nullptr) {
-            translations.push_back({names[i], lookup.known});
+            joint.translations.push_back({names[i].written, lookup.known});
         }
     }
-    return Joint{found[0]->designation,
-                 found[1] != nullptr ? found[1]->designation : std::string_view{},
-                 std::move(translations)};
+    return joint;
 }
 
 } // namespace velmora

@@ -26,6 +26,15 @@ struct Joint {
 inline constexpr std::string_view kNoMaterialGiven = "请给出一种或两种材料";
 inline constexpr std::string_view kTwoMaterialsAtMost = "最多两种材料";
 
+// A name as it was written, and what it was read as.
+struct ReadName {
+    std::string written;
+    NameLookup lookup;
+};
+
+// The joint of one or two names that each name a material.
+Joint jointOf(std::span<const ReadName> names);
+
 // The joint the names mean, or, in a sentence, why they mean none: no name, a name
 // that fits no material or several, more than two names.
 std::variant<Joint, std::string> jointNamed(std::span<const std::string> names);
