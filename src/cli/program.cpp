@@ -36,6 +36,19 @@ QString description() {
     return text + QLatin1Char('\n') + notes();
 }
 
+// Only `sheet` draws, and it needs no display.
+bool draws(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    CommandLine line(arguments, {}, {});
+    const Command* command = commandNamed(line.commandName());
+    return command != nullptr && command->draws;
+}
+
+} // namespace
+
 int run(const QStringList& arguments) {
     CommandLine line(arguments, commandNames(), description());
     const QString name = line.commandName();
@@ -52,19 +65,6 @@ int run(const QStringList& arguments) {
     }
     return command->run(line);
 }
-
-// Only `sheet` draws, and it needs no display.
-bool draws(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    CommandLine line(arguments, {}, {});
-    const Command* command = commandNamed(line.commandName());
-    return command != nullptr && command->draws;
-}
-
-} // namespace
 
 int runProgram(int argc, char* argv[]) {
     useBinaryStandardStreams();

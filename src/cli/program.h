@@ -3,8 +3,14 @@
 // velmora-cli as a whole: the command line read, the command run, its exit status
 // (exit_status.h). main() is only this.
 
+#include <QStringList>
+
 namespace velmora::cli {
 
 int runProgram(int argc, char* argv[]);
+
+// The command line as the program's arguments give it (the program's name first), run
+// in a QCoreApplication that is already there; its exit status.
+int run(const QStringList& arguments);
 
 } // namespace velmora::cli

@@ -40,7 +40,15 @@ bool writeToConsole(HANDLE console, const QByteArray& utf8) {
 }
 #endif
 
+QByteArray* capturedOut = nullptr;
+QByteArray* capturedErr = nullptr;
+
 } // namespace
+
+void captureStandardStreams(QByteArray* out, QByteArray* err) {
+    capturedOut = out;
+    capturedErr = err;
+}
 
 void useBinaryStandardStreams() {
 #ifdef _WIN32
@@ -51,6 +59,12 @@ void useBinaryStandardStreams() {
 }
 
 bool writeToStream(std::FILE* stream, const QByteArray& utf8) {
+    if (QByteArray* into = stream == stdout   ? capturedOut
+                           : stream == stderr ? capturedErr
+                                              : nullptr) {
+        into->append(utf8);
+        return true;
+    }
 #ifdef _WIN32
     if (HANDLE console = consoleOf(stream)) {
         return std::fflush(stream) == 0 && writeToConsole(console, utf8);

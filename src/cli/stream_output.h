@@ -20,4 +20,9 @@ void useBinaryStandardStreams();
 // that failed.
 bool writeToStream(std::FILE* stream, const QByteArray& utf8);
 
+// From now on what is written to standard output and standard error is appended to
+// `out` and `err` instead, until this is called with nulls: how tests run the commands
+// in their own process.
+void captureStandardStreams(QByteArray* out, QByteArray* err);
+
 } // namespace velmora::cli
