@@ -84,6 +84,12 @@ if(UNIX AND NOT APPLE)
     velmora_write_copyright(${PROJECT_SOURCE_DIR}/LICENSE ${packaging_out}/copyright)
     # The README and the page of questions on the rule tables go beside them; the
     # licence is the copyright file.
+    # The rule base's fingerprint, as the program works it out: the pinned answers are
+    # byte for byte the rule base's text (the suite holds them to it).
+    set(answers ${PROJECT_SOURCE_DIR}/tests/recommend/answers.tsv)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${answers})
+    file(SHA256 ${answers} answers_hash)
+    string(SUBSTRING ${answers_hash} 0 8 VELMORA_RULE_FINGERPRINT)
     foreach(page velmora velmora-cli)
         configure_file(${PROJECT_SOURCE_DIR}/packaging/man/${page}.1.in ${packaging_out}/${page}.1
                        @ONLY)
