@@ -72,7 +72,8 @@ QString namesTables() {
 void DocumentsTest::nameTheRuleBaseTheProgramAnswersFrom_data() {
     QTest::addColumn<QString>("path");
     for (const char* path :
-         {"README.md", "docs/rule-questions.md", "packaging/man/velmora-cli.1.in"}) {
+         {"README.md", "docs/architecture.md", "docs/command-line.md", "docs/web.md",
+          "docs/rule-questions.md", "packaging/man/velmora-cli.1.in"}) {
         QTest::newRow(path) << QString::fromLatin1(path);
     }
 }
