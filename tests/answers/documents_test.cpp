@@ -71,7 +71,8 @@ QString namesTables() {
 
 void DocumentsTest::nameTheRuleBaseTheProgramAnswersFrom_data() {
     QTest::addColumn<QString>("path");
-    for (const char* path : {"README.md", "docs/rule-questions.md"}) {
+    for (const char* path : {"README.md", "docs/architecture.md", "docs/command-line.md",
+                             "docs/web.md", "docs/rule-questions.md"}) {
         QTest::newRow(path) << QStringLiteral(VELMORA_SOURCE_DIR "/") + QString::fromLatin1(path);
     }
 #ifdef VELMORA_MAN_PAGE

@@ -1,12 +1,12 @@
 #!/usr/bin/python3
 """Joint lists answered as a user of Excel gets them, read back by openpyxl.
 
-    /usr/bin/python3 check_lists.py VELMORA_CLI README WORKBOOKS
+    /usr/bin/python3 check_lists.py VELMORA_CLI COMMAND_LINE_PAGE WORKBOOKS
 
-The README's joint-list example is run as it stands and must give what the README
-shows; the openpyxl-made list is answered to .xlsx and to tab-separated text, and the
-workbook must hold the same rows, every cell a string, its header bold and frozen, and
-its columns wide enough for their text.
+The joint-list example of the command line's page (docs/command-line.md) is run as it
+stands and must give what the page shows; the openpyxl-made list is answered to .xlsx
+and to tab-separated text, and the workbook must hold the same rows, every cell a
+string, its header bold and frozen, and its columns wide enough for their text.
 """
 
 import csv
@@ -21,7 +21,7 @@ import unittest
 
 import openpyxl
 
-CLI, README, WORKBOOKS = sys.argv[1], pathlib.Path(sys.argv[2]), pathlib.Path(sys.argv[3])
+CLI, PAGE, WORKBOOKS = sys.argv[1], pathlib.Path(sys.argv[2]), pathlib.Path(sys.argv[3])
 
 
 def run(arguments, cwd):
@@ -29,11 +29,11 @@ def run(arguments, cwd):
 
 
 class ListsTest(unittest.TestCase):
-    def test_the_readme_example_gives_what_the_readme_shows(self):
-        text = README.read_text(encoding="utf-8")
+    def test_the_pages_example_gives_what_the_page_shows(self):
+        text = PAGE.read_text(encoding="utf-8")
         example = re.search(r"\$ cat joints\.csv\n(.*?)\$ velmora-cli (batch[^\n]*)\n```\n\n"
                             r"`answers\.csv`[^\n]*\n\n```\n(.*?)```", text, re.S)
-        self.assertIsNotNone(example, "the README has lost its joint-list example")
+        self.assertIsNotNone(example, f"{PAGE.name} has lost its joint-list example")
         listed, command, shown = example.groups()
         with tempfile.TemporaryDirectory() as folder:
             (pathlib.Path(folder) / "joints.csv").write_text(listed, encoding="utf-8")
