@@ -1,5 +1,5 @@
-#include "joints/joints_table.h"
 #include "joints/general_number.h"
+#include "joints/joints_table.h"
 #include "recommend/answer_table.h"
 #include "recommend/notices.h"
 #include "text_support.h"
@@ -20,6 +20,8 @@ private slots:
     void csvAndTabsAsSpreadsheetsReadThem();
     void numbersAsExcelShowsThem_data();
     void numbersAsExcelShowsThem();
+    void aListLaidOut_data();
+    void aListLaidOut();
 };
 
 // Every joint of the table laid out a row per joint: each field under its process's
@@ -170,6 +172,49 @@ void JointsTableTest::numbersAsExcelShowsThem() {
     QFETCH(QString, stored);
     QFETCH(QString, shown);
     QCOMPARE(toQString(generalNumberText(toStd(stored))), shown);
+}
+
+// A list read and laid out for one process: the carried headings (the list's own,
+// trimmed, or the column's number), the materials, what names were read as, the line
+// each row came from, and every row as wide as the header.
+void JointsTableTest::aListLaidOut_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("columns");
+    QTest::addColumn<QStringList>("heading"); // the header up to the first answer column
+    QTest::addColumn<QStringList>("rows");    // each row as far, then "@" and its line
+    QTest::newRow("no header: columns by number")
+        << "W-1,16MnR,20g,x\n\nW-2,40Cr,,y\n"
+        << "2,3" << QStringList{"第 1 列", "第 4 列", "材料1", "材料2"}
+        << QStringList{"W-1|x|16MnR|20g@1", "W-2|y|40Cr|@3"};
+    QTest::newRow("names read, an unfilled row, a comment")
+        << " 编号 ,母材1,母材2\n  # 待定的\nW-1,Q345R，S30408,\nW-2,,\n"
+        << "" << QStringList{"编号", "材料1", "材料2", "名称换算"}
+        << QStringList{"W-1|16MnR|0Cr18Ni9(304)|Q345R 按 GB/T 713-2008 及以后版本 即 16MnR；"
+                       "S30408 按 GB/T 20878-2007 即 0Cr18Ni9(304)@3",
+                       "W-2|||@4"};
+}
+
+void JointsTableTest::aListLaidOut() {
+    QFETCH(QString, text);
+    QFETCH(QString, columns);
+    QFETCH(QStringList, heading);
+    QFETCH(QStringList, rows);
+    const auto choice = columns.isEmpty() ? ColumnChoice{} : columnChoice(toStd(columns));
+    QVERIFY(choice);
+    const JointList list = readJointList(toStd(text), *choice);
+    QVERIFY(list.faults.empty());
+    const JointsTable table = jointsTable(list, std::array{Process::Smaw});
+    QCOMPARE(toQStringList(table.header).mid(0, heading.size()), heading);
+    QCOMPARE(table.header.size(), std::size_t(heading.size()) + 3);
+    QStringList laid;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        QCOMPARE(table.rows[r].size(), table.header.size());
+        const bool unfilled = table.rows[r][heading.size()] == kUnfilledText;
+        QCOMPARE(unfilled, !list.entries[r].joint.has_value());
+        laid << toQStringList(table.rows[r]).mid(0, heading.size()).join('|') + '@' +
+                    QString::number(table.lines[r]);
+    }
+    QCOMPARE(laid, rows);
 }
 
 QTEST_GUILESS_MAIN(JointsTableTest)
