@@ -6,26 +6,9 @@
 // the selection → the address ('#16MnR&Q235-B%2CC'), so back and forward walk it.
 
 import createVelmora from './velmora.js';
+import { answerNodes, sheetNodes } from './answers.js';
+import { $, copyText, designationNodes, element } from './dom.js';
 import { ListSection } from './list_section.js';
-
-const $ = (id) => document.getElementById(id);
-
-// A designation as a label shows it: it may break before its bracket, nowhere else.
-function designationNodes(designation) {
-  const bracket = designation.indexOf('(');
-  return bracket > 0
-    ? [designation.slice(0, bracket), document.createElement('wbr'), element('span', {}, designation.slice(bracket))]
-    : [designation];
-}
-
-function element(tag, attributes = {}, ...children) {
-  const e = document.createElement(tag);
-  for (const [name, value] of Object.entries(attributes)) {
-    e.setAttribute(name, value);
-  }
-  e.append(...children);
-  return e;
-}
 
 function problem(text) {
   $('problem').textContent = text;
@@ -146,65 +129,19 @@ class Page {
         ...(this.readAs.has(c) ? [element('span', { class: 'read-as' }, `（${this.readAs.get(c)}）`)] : [])))));
     $('link').href = this.core.linkFor(chosen);
     $('print').disabled = chosen.length === 0;
-    this.showAnswers(slot1, slot2, chosen.length > 0);
+    $('answer-list').replaceChildren(...answerNodes(this.core, slot1, slot2,
+      (index, caption) => this.copy(slot1, slot2, index, caption)));
     const answered = chosen.length === 0 ? 0
       : [...$('answer-list').querySelectorAll('.answer')].filter((a) => a.dataset.outcome === 'answer').length;
     $('to-answers').textContent = chosen.length === 0 ? '' : `${answered} 种焊接方法有答案，看答案`;
   }
 
-  // The four processes at once, each as the results window shows it.
-  showAnswers(slot1, slot2, anything) {
-    const list = $('answer-list');
-    if (!anything) {
-      list.replaceChildren(element('p', { class: 'hint' }, this.core.notices().nothingChosen.text));
-      return;
-    }
-    const articles = this.core.answers(slot1, slot2).map((answer, index) => {
-      const article = element('article', { class: 'answer', 'data-process': answer.key, 'data-outcome': answer.outcome },
-        element('h3', {}, answer.caption));
-      if (answer.outcome === 'answer') {
-        for (const text of answer.texts) {
-          article.append(element('p', { class: 'text' }, text));
-        }
-        if (answer.dash) {
-          // Three dashes are no consumable to copy into a procedure.
-          article.append(element('p', { class: 'dash-note' }, this.core.notices().dashAnswer));
-          return article;
-        }
-        const copy = element('button', { type: 'button', class: 'copy', 'aria-label': `复制${answer.caption}的答案` }, '复制');
-        copy.addEventListener('click', () => this.copy(slot1, slot2, index, answer.caption));
-        article.append(copy);
-      } else {
-        article.append(element('p', { class: 'none' }, answer.notice.text));
-      }
-      return article;
-    });
-    list.replaceChildren(...articles);
-  }
 
   async copy(slot1, slot2, index, caption) {
-    await this.copyText(this.core.copiedAnswer(slot1, slot2, index));
+    await copyText(this.core.copiedAnswer(slot1, slot2, index));
     this.say(`已复制${caption}的答案`);
   }
 
-  // The answer sheet, as the desktop prints it, at the moment of printing: shown only
-  // then, and made only then.
-  buildSheet(slot1, slot2) {
-    const now = new Date();
-    const s = this.core.sheet(slot1, slot2, now.getFullYear(), now.getMonth() + 1, now.getDate(),
-      now.getHours(), now.getMinutes());
-    const table = element('table', {},
-      element('thead', {}, element('tr', {}, ...s.columns.map((c) => element('th', { scope: 'col' }, c)))),
-      element('tbody', {}, ...s.rows.map((row) => element('tr', {},
-        element('th', { scope: 'row' }, row.process),
-        element('td', {}, ...row.lines.map((line) => element('p', {}, line)))))));
-    $('sheet').replaceChildren(
-      element('h2', {}, s.title),
-      ...s.heading.map((line) => element('p', {}, line)),
-      ...(s.rows.length > 0 ? [table] : []),
-      element('p', { class: 'sheet-notice' }, s.notice),
-      element('p', { class: 'sheet-edition' }, s.edition));
-  }
 
   // Typing a name: the boxes narrow to the names that start so; Enter takes the
   // material the name means, as velmora-cli would.
@@ -273,23 +210,10 @@ class Page {
         }
       }
     }
-    await this.copyText(url);
+    await copyText(url);
     this.say('已复制本答案的链接');
   }
 
-  async copyText(text) {
-    try {
-      await navigator.clipboard.writeText(text);
-    } catch {
-      // No Clipboard API over plain http: the older way, through a selection.
-      const area = element('textarea', { class: 'offscreen', 'aria-hidden': 'true' });
-      area.value = text;
-      document.body.append(area);
-      area.select();
-      document.execCommand('copy');
-      area.remove();
-    }
-  }
 
   showFoot() {
     $('usage').textContent = this.core.usageNotice();
@@ -336,7 +260,7 @@ class Page {
     window.addEventListener('hashchange', () => this.followAddress());
     window.addEventListener('beforeprint', () => {
       const { slot1, slot2 } = this.slots();
-      this.buildSheet(slot1, slot2);
+      $('sheet').replaceChildren(...sheetNodes(this.core, slot1, slot2, new Date()));
     });
   }
 }
@@ -349,7 +273,7 @@ async function start() {
   const page = new Page(await createVelmora());
   const tickedEarly = page.takeGroups();
   page.wire();
-  new ListSection(page.core, element).wire();
+  new ListSection(page.core).wire();
   page.followAddress();
   for (const designation of tickedEarly) {
     page.boxes.get(designation).checked = true;

@@ -2,9 +2,8 @@
 // (list.js), answered by the core, shown as a table and downloaded as CSV or a
 // workbook. Nothing of the list leaves the device.
 
+import { $, element } from './dom.js';
 import { ListProblem, decodedText, isOldExcel, isWorkbook, readWorkbook, zipped } from './list.js';
-
-const $ = (id) => document.getElementById(id);
 
 function listProblem(text) {
   $('list-problem').textContent = text;
@@ -12,10 +11,8 @@ function listProblem(text) {
 }
 
 export class ListSection {
-  // `element(tag, attributes, ...children)` makes the page's elements.
-  constructor(core, element) {
+  constructor(core) {
     this.core = core;
-    this.element = element;
     this.listOpen = false;
   }
 
@@ -70,11 +67,11 @@ export class ListSection {
     }
     const table = this.core.listTable(Number($('list-process').value));
     $('list-table').replaceChildren(
-      this.element('thead', {}, this.element('tr', {}, this.element('th', { scope: 'col' }, '行'),
-        ...table.header.map((h) => this.element('th', { scope: 'col' }, h)))),
-      this.element('tbody', {}, ...table.rows.map((row, r) => this.element('tr', {},
-        this.element('th', { scope: 'row' }, String(table.lines[r])), ...row.map((cell) => this.element('td', {}, cell))))));
-    $('list-faults').replaceChildren(...this.listFaults.map((f) => this.element('li', {}, `第 ${f.line} 行：${f.reason}`)));
+      element('thead', {}, element('tr', {}, element('th', { scope: 'col' }, '行'),
+        ...table.header.map((h) => element('th', { scope: 'col' }, h)))),
+      element('tbody', {}, ...table.rows.map((row, r) => element('tr', {},
+        element('th', { scope: 'row' }, String(table.lines[r])), ...row.map((cell) => element('td', {}, cell))))));
+    $('list-faults').replaceChildren(...this.listFaults.map((f) => element('li', {}, `第 ${f.line} 行：${f.reason}`)));
     $('list-faults').hidden = this.listFaults.length === 0;
     // Nothing of the list is left out of a download: with a line that names no joint,
     // there is none until the list is mended.
@@ -91,7 +88,7 @@ export class ListSection {
     const blob = kind === 'csv'
       ? new Blob([this.core.listCsv(process)], { type: 'text/csv' })
       : await zipped(this.core.listWorkbook(process));
-    const link = this.element('a', { href: URL.createObjectURL(blob), download: `${this.listName}_焊材答案.${kind}` });
+    const link = element('a', { href: URL.createObjectURL(blob), download: `${this.listName}_焊材答案.${kind}` });
     document.body.append(link);
     link.click();
     link.remove();
@@ -100,7 +97,7 @@ export class ListSection {
 
   wire() {
     for (const [i, caption] of this.core.answers('', '').map((a) => a.caption).entries()) {
-      $('list-process').append(this.element('option', { value: String(i) }, caption));
+      $('list-process').append(element('option', { value: String(i) }, caption));
     }
     $('list-file').addEventListener('change', () => {
       if ($('list-file').files.length === 1) {
