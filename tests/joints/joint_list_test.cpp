@@ -37,6 +37,15 @@ void JointListTest::read_data() {
     QTest::newRow("one material column, full-width heading")
         << "编号,材料\nA,316L\n"
         << "" << QStringList{"编号"} << QStringList{"2: 00Cr17Ni14Mo2(316L) |  | A"} << none;
+    QTest::newRow("headings with spaces around them")
+        << "编号,\u3000母材1 , 母材2\nW1,16MnR,20g\n"
+        << "" << QStringList{"编号"} << QStringList{"2: 16MnR | 20g | W1"} << none;
+    QTest::newRow("a header naming no column, in capitals")
+        << "MATERIALS USED\n16MnR,20g\n"
+        << "" << none << QStringList{"2: 16MnR | 20g"} << none;
+    QTest::newRow("the last line without its line end")
+        << "16MnR,20g\r\n40Cr"
+        << "" << none << QStringList{"1: 16MnR | 20g", "2: 40Cr | "} << none;
     QTest::newRow("columns by number, no header")
         << "W-1,16MnR,20g,x\nW-2,40Cr,,y\n"
         << "2,3" << QStringList{"", ""}
