@@ -2,7 +2,7 @@
 // answered for every process and written as CSV and tab-separated text.
 
 #include "joints/joints_table.h"
-#include "recommend/processes.h"
+#include "presentation/processes.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,10 +2,10 @@
 
 #include "answers/rule_fingerprint.h"
 #include "catalogue/name_texts.h"
+#include "presentation/answer_table.h"
+#include "presentation/notices.h"
+#include "presentation/processes.h"
 #include "qtext/core_text.h"
-#include "recommend/answer_table.h"
-#include "recommend/notices.h"
-#include "recommend/processes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -5,7 +5,7 @@
 // each.
 
 #include "joints/joints_table.h"
-#include "recommend/answer_rows.h"
+#include "presentation/answer_rows.h"
 
 #include <QByteArray>
 

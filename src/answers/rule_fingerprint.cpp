@@ -1,6 +1,6 @@
 #include "answers/rule_fingerprint.h"
 
-#include "recommend/answer_table.h"
+#include "presentation/answer_table.h"
 
 namespace velmora::answers {
 

@@ -5,8 +5,8 @@
 #include "answers/rule_fingerprint.h"
 #include "cli/output_file.h"
 #include "cli/stream_output.h"
+#include "presentation/processes.h"
 #include "qtext/core_text.h"
-#include "recommend/processes.h"
 #include "version.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 #include "cli/materials_listing.h"
 #include "cli/names_listing.h"
 #include "cli/qt_message_hold.h"
-#include "recommend/answer_table.h"
+#include "presentation/answer_table.h"
 #include "sheet/answer_sheet.h"
 
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #include "joints/joints_table.h"
 
 #include "catalogue/name_texts.h"
-#include "recommend/answer_rows.h"
-#include "recommend/notices.h"
+#include "presentation/answer_rows.h"
+#include "presentation/notices.h"
 
 namespace velmora {
 namespace {

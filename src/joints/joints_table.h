@@ -8,7 +8,7 @@
 // workbook's sheet by workbook_parts.h.
 
 #include "joints/joint_list.h"
-#include "recommend/processes.h"
+#include "presentation/processes.h"
 
 #include <span>
 #include <string>

@@ -1,7 +1,7 @@
 #include "sheet/answer_sheet.h"
 
+#include "presentation/answer_sheet_text.h"
 #include "qtext/core_text.h"
-#include "recommend/answer_sheet_text.h"
 #include "sheet/song_font.h"
 
 #include <QBuffer>

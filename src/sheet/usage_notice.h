@@ -1,7 +1,7 @@
 #pragma once
 
+#include "presentation/usage_notice.h"
 #include "qtext/core_text.h"
-#include "recommend/usage_notice.h"
 
 #include <QString>
 

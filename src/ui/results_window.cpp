@@ -1,10 +1,10 @@
 #include "ui/results_window.h"
 
-#include "recommend/answer_sheet_text.h"
+#include "presentation/answer_sheet_text.h"
 
+#include "presentation/notices.h"
+#include "presentation/processes.h"
 #include "qtext/core_text.h"
-#include "recommend/notices.h"
-#include "recommend/processes.h"
 #include "selection/selection_model.h"
 #include "sheet/song_font.h"
 #include "ui/answer_field.h"

@@ -7,7 +7,7 @@
 #include "joints/list_cells.h"
 #include "joints/workbook_cells.h"
 #include "joints/workbook_parts.h"
-#include "recommend/processes.h"
+#include "presentation/processes.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>

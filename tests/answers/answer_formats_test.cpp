@@ -1,6 +1,6 @@
 #include "answers/answer_formats.h"
-#include "recommend/notices.h"
-#include "recommend/processes.h"
+#include "presentation/notices.h"
+#include "presentation/processes.h"
 #include "text_support.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "joints/general_number.h"
 #include "joints/joints_table.h"
-#include "recommend/answer_table.h"
-#include "recommend/notices.h"
+#include "presentation/answer_table.h"
+#include "presentation/notices.h"
 #include "text_support.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "catalogue/known_names.h"
-#include "recommend/answer_sheet_text.h"
-#include "recommend/answer_table.h"
+#include "presentation/answer_sheet_text.h"
+#include "presentation/answer_table.h"
 #include "text_support.h"
 #include "version.h"
 

@@ -1,6 +1,6 @@
 #include "brand_pairings.h"
 
-#include "recommend/processes.h"
+#include "presentation/processes.h"
 
 #include <algorithm>
 #include <cctype>

@@ -11,7 +11,7 @@
 // "无" and "暂无" name nothing and pair with nothing. Where the two texts hold
 // different numbers of names, no position is paired and the answer is set aside.
 
-#include "recommend/answer_rows.h"
+#include "presentation/answer_rows.h"
 
 #include <map>
 #include <span>

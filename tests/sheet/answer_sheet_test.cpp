@@ -1,5 +1,5 @@
 #include "answers/rule_fingerprint.h"
-#include "recommend/processes.h"
+#include "presentation/processes.h"
 #include "sheet/answer_sheet.h"
 #include "sheet/usage_notice.h"
 #include "text_support.h"

@@ -5,7 +5,7 @@
 // it in TSV, and its fingerprint, which names the rules a build answers from, not the
 // rules it was meant to.
 
-#include "recommend/answer_rows.h"
+#include "presentation/answer_rows.h"
 
 #include <array>
 #include <span>

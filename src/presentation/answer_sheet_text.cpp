@@ -1,8 +1,8 @@
-#include "recommend/answer_sheet_text.h"
+#include "presentation/answer_sheet_text.h"
 
-#include "recommend/answer_table.h"
-#include "recommend/processes.h"
-#include "recommend/usage_notice.h"
+#include "presentation/answer_table.h"
+#include "presentation/processes.h"
+#include "presentation/usage_notice.h"
 #include "version.h"
 
 namespace velmora {

@@ -1,4 +1,4 @@
-#include "recommend/sha256.h"
+#include "presentation/sha256.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "recommend/answer_rows.h"
+#include "presentation/answer_rows.h"
 
 #include "catalogue/catalogue.h"
 

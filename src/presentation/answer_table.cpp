@@ -1,8 +1,8 @@
-#include "recommend/answer_table.h"
+#include "presentation/answer_table.h"
 
-#include "recommend/sha256.h"
+#include "presentation/sha256.h"
 
-#include "recommend/processes.h"
+#include "presentation/processes.h"
 
 namespace velmora {
 
