@@ -40,6 +40,12 @@ void JointListTest::read_data() {
     QTest::newRow("headings with spaces around them")
         << "编号,\u3000母材1 , 母材2\nW1,16MnR,20g\n"
         << "" << QStringList{"编号"} << QStringList{"2: 16MnR | 20g | W1"} << none;
+    QTest::newRow("numbered headings of two digits")
+        << "编号,Material 01,Material 02\nW1,16MnR,20g\n"
+        << "" << QStringList{"编号"} << QStringList{"2: 16MnR | 20g | W1"} << none;
+    QTest::newRow("tabs after a blank first line")
+        << " \n16MnR\t20g\n"
+        << "" << none << QStringList{"2: 16MnR | 20g"} << none;
     QTest::newRow("a header naming no column, in capitals")
         << "MATERIALS USED\n16MnR,20g\n"
         << "" << none << QStringList{"2: 16MnR | 20g"} << none;
