@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -103,6 +104,20 @@ constexpr const MaterialGroup& group(GroupId id) noexcept {
 // The members of a group in row order (904L is not among the members of "TG").
 constexpr std::span<const Material> members(const MaterialGroup& g) noexcept {
     return std::span<const Material>(kMaterials).subspan(g.firstMember, g.memberCount);
+}
+
+// The materials a group lists, row by row, as every face shows the group: its members,
+// and with "TG" 904L after them.
+inline std::vector<const Material*> listedIn(const MaterialGroup& g) {
+    std::vector<const Material*> listed;
+    for (const Material& m : kMaterials) {
+        if (m.group == g.id) {
+            listed.push_back(&m);
+        }
+    }
+    std::sort(listed.begin(), listed.end(),
+              [](const Material* a, const Material* b) { return a->row < b->row; });
+    return listed;
 }
 
 namespace detail {

@@ -36,17 +36,13 @@ val notice(const Notice& n) {
     return object;
 }
 
-// The materials in their fourteen groups, as the main window lists them: 904L(UNS
-// N08904) stands last in "TG".
+// The materials in their fourteen groups, as the main window lists them.
 val groups() {
     val list = val::array();
     for (const MaterialGroup& g : kGroups) {
         val materials = val::array();
-        for (const Material& m : members(g)) {
-            materials.call<void>("push", text(m.designation));
-        }
-        if (g.id == GroupId::TG) {
-            materials.call<void>("push", text(kMaterials.back().designation));
+        for (const Material* m : listedIn(g)) {
+            materials.call<void>("push", text(m->designation));
         }
         val group = val::object();
         group.set("caption", text(g.caption));

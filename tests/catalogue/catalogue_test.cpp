@@ -92,6 +92,21 @@ void CatalogueTest::grade904LIsLastAndInNoFrame() {
     QCOMPARE(tg.size(), std::size_t(5));
     QCOMPARE(tg.back().designation, "C-276(UNS N10276)");
     QCOMPARE(kMaterials[41].designation, "ZG40Cr28Ni16(-)");
+    // Every material listed once, in its group, in catalogue order but for 904L, which
+    // the groups list last in "TG".
+    QStringList listed;
+    for (const MaterialGroup& g : kGroups) {
+        for (const Material* m : listedIn(g)) {
+            QCOMPARE(m->group, g.id);
+            listed << toQString(m->designation);
+        }
+    }
+    QCOMPARE(listed.size(), qsizetype(kMaterialCount));
+    QCOMPARE(listed.indexOf("904L(UNS N08904)"), listed.indexOf("C-276(UNS N10276)") + 1);
+    listed.move(listed.indexOf("904L(UNS N08904)"), listed.size() - 1);
+    for (qsizetype i = 0; i < listed.size(); ++i) {
+        QCOMPARE(listed[i], toQString(kMaterials[std::size_t(i)].designation));
+    }
 }
 
 void CatalogueTest::designationLengths() {

@@ -63,6 +63,7 @@ for (const typed of typedNames) {
     if (run.status === 2) {
       assert.equal(found.material, '', `velmora-cli refuses it: ${run.stderr}`);
       assert.equal(run.stderr, `${found.problem}\n`);
+      assert.equal(found.refused, run.stderr.includes('不能作为目录中的材料'));
       return;
     }
     assert.ok(run.status === 0 || run.status === 1, run.stderr);
@@ -84,3 +85,50 @@ test('a link carries the designations and back through the core', () => {
     problem: '这个链接给出的材料多于两种：选择的材料不能超过两种。未选择任何材料。',
   });
 });
+
+// Every joint of the pinned answers as the page gets it: each process's outcome and
+// texts, three dashes marked as no consumable, the notice of each kind of missing
+// answer, and what copying gives, as the results window copies it.
+test('the page gets the answers, notices and copies of every joint from the core', () => {
+  const captions = ['焊条电弧焊(SMAW)', '气体保护焊(MAG)', '手工氩弧焊(GTAW)', '埋弧焊(SAW)'];
+  const notices = {
+    not_found: '注意,这两种材料使用该种焊接方法未查询到合适的焊材！',
+    no_entry: '注意,该材料使用该种焊接方法未查询到合适的焊材！',
+  };
+  const rows = fs.readFileSync(answersTsv, 'utf8').trimEnd().split('\n').slice(1).map((l) => l.split('\t'));
+  const joints = rows.filter((r) => r[0] === 'smaw' && r[1] !== '');
+  let dashes = 0;
+  for (const [, material1, material2] of joints) {
+    const answers = core.answers(material1, material2);
+    answers.forEach((answer, p) => {
+      const [, , , outcome, ...texts] = rows.find((r) => r[0] === answer.key && r[1] === material1 && r[2] === material2);
+      assert.equal(answer.caption, captions[p]);
+      assert.equal(answer.outcome, outcome);
+      const copied = core.copiedAnswer(material1, material2, p);
+      if (outcome !== 'answer') {
+        assert.equal(answer.notice.text, notices[outcome]);
+        assert.equal(copied, '');
+        return;
+      }
+      assert.deepEqual(answer.texts, texts);
+      assert.equal(answer.dash, texts.every((t) => t.endsWith('：--')));
+      dashes += answer.dash ? 1 : 0;
+      assert.equal(copied, [[material1, material2].filter(Boolean).join('    '), captions[p], ...texts].join('\n'));
+    });
+  }
+  assert.ok(dashes > 0);
+  assert.deepEqual(core.notices().tooMany, { text: '选择的材料不能超过两种', title: '注意！' });
+  assert.deepEqual(core.notices().nothingChosen, { text: '请先选择材料（一种或两种组合）', title: '提示' });
+});
+
+// How a list's bytes are decoded: the core's rule, handed over with the names the
+// browser's TextDecoder knows.
+for (const [bytes, encoding, from] of [
+  [[0xef, 0xbb, 0xbf, 0xe7, 0xae, 0xa1], 'utf-8', 3],
+  [[0x31, 0xb9, 0xdc], 'gb18030', 0],
+  [[0xef, 0xbb, 0xbf, 0xb9, 0xdc], '', 3],
+]) {
+  test(`list bytes ${bytes.slice(0, 4).join(' ')} are read as ${encoding || 'nothing'}`, () => {
+    assert.deepEqual(core.listEncoding(new Uint8Array(bytes)), { encoding, from });
+  });
+}
