@@ -11,6 +11,7 @@ import pathlib
 import shutil
 import sys
 import tempfile
+import threading
 import unittest
 
 from selenium.webdriver.common.by import By
@@ -149,6 +150,28 @@ class WithoutWebAssemblyTest(unittest.TestCase):
                 lambda d: d.find_element(By.ID, "unsupported").is_displayed())
             self.assertIn("WebAssembly", driver.find_element(By.ID, "unsupported").text)
         finally:
+            close(driver)
+            server.stop()
+
+
+class EarlyTickTest(unittest.TestCase):
+    def test_a_tick_made_before_the_core_has_loaded_counts(self):
+        """The boxes are in the page before the core: one ticked while the core is still
+        on its way is taken up once it is there."""
+        release = threading.Event()
+        server = Server(SITE, held={"/velmora.wasm": release})
+        driver = chromium()
+        try:
+            driver.get(f"{server.origin}/index.html")
+            label = driver.find_element(By.CSS_SELECTOR, "#groups .material label")
+            driver.execute_script("document.getElementById(arguments[0]).click()",
+                                  label.get_attribute("for"))
+            release.set()
+            WebDriverWait(driver, 20).until(
+                lambda d: d.find_element(By.ID, "chosen").text == label.text)
+            self.assertEqual(len(answers_shown(driver)), 3)
+        finally:
+            release.set()
             close(driver)
             server.stop()
 

@@ -25,20 +25,29 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_request(self, code="-", size="-"):
         self.server.served.append((self.path, int(code)))
 
+    def do_GET(self):
+        held = self.server.held.get(self.path.split("?")[0])
+        if held is not None:
+            held.wait(30)
+        super().do_GET()
+
 
 class Server:
-    """`site` on 127.0.0.1, a secure context for service workers and Web Crypto. It can
-    be stopped and started again on the same port."""
+    """`site` on 127.0.0.1, a secure context for service workers. It can be stopped and
+    started again on the same port. `held` maps a path to a threading.Event: the path is
+    answered only once the event is set."""
 
-    def __init__(self, site):
+    def __init__(self, site, held=None):
         self.site = site
         self.port = 0
+        self.held = held or {}
         self.start()
 
     def start(self):
         handler = functools.partial(QuietHandler, directory=str(self.site))
         self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", self.port), handler)
         self.httpd.served = []  # (path, status) of every response, for the benchmark
+        self.httpd.held = self.held
         self.port = self.httpd.server_address[1]
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
 
