@@ -59,7 +59,8 @@ std::optional<QString> fromGb18030(const QByteArray& bytes) {
 } // namespace
 
 std::optional<QString> decodeText(const QByteArray& bytes) {
-    const ListBytes read = listBytes(std::string_view(bytes.constData(), bytes.size()));
+    const ListBytes read =
+        listBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     switch (read.encoding) {
     case ListEncoding::Utf8:
         return QString::fromUtf8(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));

@@ -209,7 +209,7 @@ void JointsTableTest::aListLaidOut() {
     QStringList laid;
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         QCOMPARE(table.rows[r].size(), table.header.size());
-        const bool unfilled = table.rows[r][heading.size()] == kUnfilledText;
+        const bool unfilled = table.rows[r][std::size_t(heading.size())] == kUnfilledText;
         QCOMPARE(unfilled, !list.entries[r].joint.has_value());
         laid << toQStringList(table.rows[r]).mid(0, heading.size()).join('|') + '@' +
                     QString::number(table.lines[r]);
