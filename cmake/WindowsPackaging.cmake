@@ -25,7 +25,7 @@ else()
     endforeach()
 
     # Qt's own Chinese texts (buttons of its dialogs, the print dialog); the cross Qt of
-    # ./scripts/package-windows carries them.
+    # ./scripts/build-cross-qt carries them.
     set(VELMORA_QTBASE_ZH_CN_QM ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}/qtbase_zh_CN.qm)
     if(NOT EXISTS ${VELMORA_QTBASE_ZH_CN_QM})
         message(FATAL_ERROR "${VELMORA_QTBASE_ZH_CN_QM} is missing: Qt's Chinese translation")
