@@ -33,7 +33,67 @@ set(VELMORA_APP_ID io.github.velmora.Velmora)
 set(VELMORA_HOMEPAGE https://github.com/velmora/velmora)
 # Where the AppStream screenshots are served from: the repository's docs/ folder.
 set(VELMORA_SCREENSHOT_URL https://raw.githubusercontent.com/velmora/velmora/main/docs)
-set(VELMORA_RELEASE_DATE 2026-12-09)
+# The release's version and date are those of the newest entry of the Debian changelog,
+# which the manual pages and the AppStream metadata repeat; its version has to be the
+# project's.
+function(velmora_read_release changelog)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
+    file(STRINGS ${changelog} lines)
+    list(GET lines 0 first)
+    if(NOT first MATCHES "^velmora \\(([^)]+)\\) ")
+        message(FATAL_ERROR "${changelog} does not start with an entry \"velmora (VERSION) ...\"")
+    endif()
+    if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+        message(FATAL_ERROR "${changelog}'s newest entry is version ${CMAKE_MATCH_1}, the "
+                            "project's version (CMakeLists.txt) is ${PROJECT_VERSION}")
+    endif()
+    set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+    foreach(line IN LISTS lines)
+        if(line MATCHES "^ -- .*  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+            list(FIND months ${CMAKE_MATCH_2} month)
+            if(month EQUAL -1)
+                message(FATAL_ERROR "${changelog}: no month ${CMAKE_MATCH_2} in \"${line}\"")
+            endif()
+            math(EXPR month "${month} + 1")
+            if(month LESS 10)
+                set(month 0${month})
+            endif()
+            set(VELMORA_RELEASE_DATE ${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1} PARENT_SCOPE)
+            return()
+        endif()
+    endforeach()
+    message(FATAL_ERROR "${changelog}'s newest entry has no trailer line with its date")
+endfunction()
+velmora_read_release(${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
+
+# The description, written once in packaging/description.txt: its first line is the
+# summary (PROJECT_DESCRIPTION), the paragraphs after it the long description, as the
+# Debian package has them and as the AppStream metadata's English paragraphs, each of
+# which its template follows with the Chinese one.
+function(velmora_read_description file)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
+    file(READ ${file} text)
+    if(NOT text MATCHES "^[^\n]+\n\n(.+[^\n])\n*$")
+        message(FATAL_ERROR "${file}: a summary line, an empty line, then the paragraphs")
+    endif()
+    set(long "${CMAKE_MATCH_1}")
+    string(REPLACE "\n\n" ";" paragraphs "${long}")
+    list(LENGTH paragraphs count)
+    if(NOT count EQUAL 2)
+        message(FATAL_ERROR "${file} has ${count} paragraphs; velmora.metainfo.xml.in has "
+                            "a Chinese one after each of 2")
+    endif()
+    set(VELMORA_DESCRIPTION "${long}" PARENT_SCOPE)
+    set(index 0)
+    foreach(paragraph IN LISTS paragraphs)
+        math(EXPR index "${index} + 1")
+        string(REPLACE "&" "&amp;" paragraph "${paragraph}")
+        string(REPLACE "<" "&lt;" paragraph "${paragraph}")
+        string(REPLACE "\n" "\n      " paragraph "${paragraph}")
+        set(VELMORA_DESCRIPTION_${index} "${paragraph}" PARENT_SCOPE)
+    endforeach()
+endfunction()
+velmora_read_description(${PROJECT_SOURCE_DIR}/packaging/description.txt)
 set(VELMORA_PACKAGE_MAINTAINER "The Velmora developers <velmora@users.noreply.github.com>"
     CACHE STRING "Maintainer field of the Debian package")
 
@@ -121,13 +181,8 @@ set(CPACK_PACKAGE_VENDOR "The Velmora developers")
 set(CPACK_PACKAGE_CONTACT "${VELMORA_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${VELMORA_HOMEPAGE})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-# Wrapped by hand: the Debian control file keeps the lines as they are.
-string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Velmora helps welding engineers choose consumables. Tick one base\n"
-    "material, or two for a dissimilar joint, out of 43 steel and alloy grades,\n"
-    "and pick the process: SMAW, MAG, GTAW or SAW. Velmora shows the recommended\n"
-    "electrode or filler wire, its brand or the flux, and the shielding gas.\n"
-    "The interface is in Simplified Chinese.")
+# Wrapped in the file: the Debian control file keeps the lines as they are.
+set(CPACK_PACKAGE_DESCRIPTION "${VELMORA_DESCRIPTION}")
 set(CPACK_STRIP_FILES ON)
 
 if(UNIX AND NOT APPLE)
@@ -142,5 +197,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # dialogs) come from its Chinese translation; no library pulls those in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, qt6-translations-l10n")
+if(BUILD_TESTING AND UNIX AND NOT APPLE)
+    add_test(NAME packaging_package_list
+             COMMAND ${CMAKE_COMMAND} -DCOMMON_SH=${PROJECT_SOURCE_DIR}/scripts/common.sh
+                     -DGUIDE=${PROJECT_SOURCE_DIR}/CONTRIBUTING.md
+                     "-DDEPENDS=${CPACK_DEBIAN_PACKAGE_DEPENDS}"
+                     -P ${PROJECT_SOURCE_DIR}/tests/packaging/check_package_list.cmake)
+    set_tests_properties(packaging_package_list PROPERTIES TIMEOUT 60)
+endif()
 
 include(CPack)

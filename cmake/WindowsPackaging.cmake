@@ -1,7 +1,9 @@
 # The Windows layout, read by cmake/Packaging.cmake in a WIN32 build: the programs sit
 # at the top of the install folder with their DLLs, Qt plugins and translation beside
-# them (cmake/WindowsDeploy.cmake), and `cpack -G NSIS` wraps that folder in an
-# installer with a Start-menu shortcut and an uninstaller.
+# them (cmake/WindowsDeploy.cmake), and `cpack` wraps that folder in an installer with
+# a Start-menu shortcut and an uninstaller (NSIS), and in a zip to unpack anywhere
+# (ZIP): velmora-<version>-win64-setup.exe and velmora-<version>-win64.zip, whose
+# one folder velmora-<version>-win64/ holds what the installer installs.
 
 # The DLLs are found by reading PE imports with the MinGW tools, which only a cross
 # build from Linux has; a native Windows build lays out its folder with Qt's own
@@ -23,7 +25,7 @@ else()
     endforeach()
 
     # Qt's own Chinese texts (buttons of its dialogs, the print dialog); the cross Qt of
-    # ./scripts/package-windows carries them.
+    # ./scripts/build-cross-qt carries them.
     set(VELMORA_QTBASE_ZH_CN_QM ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}/qtbase_zh_CN.qm)
     if(NOT EXISTS ${VELMORA_QTBASE_ZH_CN_QM})
         message(FATAL_ERROR "${VELMORA_QTBASE_ZH_CN_QM} is missing: Qt's Chinese translation")
@@ -40,7 +42,9 @@ else()
     install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/WindowsDeploy.cmake)
 endif()
 
-set(CPACK_GENERATOR NSIS)
+set(CPACK_GENERATOR NSIS ZIP)
+# The zip's own name (and its folder's), set for each generator as CPack runs it.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/WindowsPackageNames.cmake)
 # A 64-bit installer for a 64-bit program: it runs wherever velmora.exe can, writes
 # to the 64-bit registry view and Program Files, and wine64 alone runs it.
 # velmora-cli from any console: the installer puts its folder on the user's PATH

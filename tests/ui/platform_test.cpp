@@ -1,6 +1,6 @@
 // The GUI tests only mean something on the platform CTest asks for and with the
 // Song face at hand: under Wine the environment and the fonts reach the Windows
-// process by other ways than on Linux (see ./scripts/package-windows).
+// process by other ways than on Linux (see tests/windows/wine.cmake).
 #include "sheet/song_font.h"
 
 #include <QFontInfo>
