@@ -9,7 +9,7 @@ namespace velmora::answers {
 QString ruleFingerprint() {
     static const QString fingerprint = [] {
         // A rule text with a tab or a line break would leave the text empty, and this
-        // the fingerprint of nothing; cli_test holds the text to the pinned answers.
+        // the fingerprint of nothing; cli_table_test holds the text to the pinned answers.
         return QString::fromLatin1(
             QCryptographicHash::hash(QByteArray::fromStdString(ruleBaseText()),
                                      QCryptographicHash::Sha256)
