@@ -63,3 +63,11 @@ template <typename T> T* child(const QWidget& parent, const QString& name) {
     }
     return w;
 }
+
+// Run after each test: no window may outlive it, nor a notice stay up.
+inline void verifyNothingLeftOpen() {
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    }
+}
