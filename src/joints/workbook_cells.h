@@ -36,8 +36,8 @@ struct SheetContent {
 
 inline constexpr std::size_t kSheetRowsAtMost = 100000;
 inline constexpr std::size_t kSheetColumnsAtMost = 16384; // A to XFD
-inline constexpr std::size_t kPartBytesAtMost = 100 * 1000 * 1000;
-inline constexpr std::size_t kMergedCellsAtMost = 1000 * 1000; // filled by merged ranges
+inline constexpr std::size_t kPartBytesAtMost = std::size_t{100} * 1000 * 1000;
+inline constexpr std::size_t kMergedCellsAtMost = std::size_t{1000} * 1000; // filled by merged ranges
 
 // "请在 Excel 中另存为 .xlsx 或 CSV": what is said of a file that is neither text nor a
 // workbook Velmora reads (an old .xls, any other binary).
