@@ -3,6 +3,9 @@
 #include "presentation/processes.h"
 #include "text_support.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 #include <string>
@@ -14,6 +17,7 @@ class AnswerFormatsTest : public QObject {
 private slots:
     void fieldsAreWrittenSafely_data();
     void fieldsAreWrittenSafely();
+    void aJointListAsJson();
 };
 
 void AnswerFormatsTest::fieldsAreWrittenSafely_data() {
@@ -41,6 +45,36 @@ void AnswerFormatsTest::fieldsAreWrittenSafely() {
     const QByteArray tsv = answers::asTsv(rows, &problem);
     QCOMPARE(!tsv.isEmpty(), tsvWritten);
     QCOMPARE(QByteArray::fromStdString(problem), tsvWritten ? QByteArray() : material);
+}
+
+// A list's joints in JSON: each with its line, a cell for every carried column (empty
+// where the line is short), answers only where the line names a joint, and what its
+// names were read as.
+void AnswerFormatsTest::aJointListAsJson() {
+    const JointList list =
+        readJointList("编号,母材1,母材2,备注\nW-1,Q345R\nW-2,,,待定\n", ColumnChoice{});
+    QVERIFY(list.faults.empty());
+    const QJsonArray joints =
+        QJsonDocument::fromJson(answers::jointsAsJson(list, std::array{Process::Smaw})).array();
+    QCOMPARE(joints.size(), 2);
+    const QJsonObject first = joints[0].toObject();
+    const QJsonObject second = joints[1].toObject();
+    QCOMPARE(first["line"].toInt(), 2);
+    QCOMPARE(second["line"].toInt(), 3);
+    const auto carried = [](const QJsonObject& joint) {
+        QStringList cells;
+        for (const QJsonValue& cell : joint["carried"].toArray()) {
+            cells << cell["column"].toString() + "=" + cell["text"].toString();
+        }
+        return cells;
+    };
+    QCOMPARE(carried(first), (QStringList{"编号=W-1", "备注="}));
+    QCOMPARE(carried(second), (QStringList{"编号=W-2", "备注=待定"}));
+    QCOMPARE(first["materials"].toArray().size(), 1);
+    QCOMPARE(first["answers"].toArray().size(), 1);
+    QCOMPARE(first["translations"].toArray()[0].toObject()["typed"].toString(), "Q345R");
+    QCOMPARE(second["answers"].toArray().size(), 0);
+    QCOMPARE(second["unfilled"].toString(), toQString(kUnfilledText));
 }
 
 QTEST_GUILESS_MAIN(AnswerFormatsTest)
