@@ -40,6 +40,9 @@ void AnswerLinkTest::linksAsPeopleWriteThem_data() {
     QTest::addColumn<QString>("problem");
     const QString none;
     const QString nothing = QStringLiteral("未选择任何材料。");
+    QTest::newRow("parts of spaces alone") << "#16MnR&%20&%E3%80%80&%09"
+                                           << "16MnR"
+                                           << "" << none;
     QTest::newRow("empty parts") << "#16MnR&&304&"
                                  << "16MnR|0Cr18Ni9(304)"
                                  << "|" << none;
