@@ -121,16 +121,21 @@ void JointListWindowTest::refusedLinesAreShownAndNothingIsSaved() {
 }
 
 void JointListWindowTest::savesWhatItShows() {
-    const QString file = written(dir_, "two.csv", "编号,母材\n1,16MnR\n2,\n");
+    const QString file = written(dir_, "two.csv", "编号,母材\n# 注\n1,16MnR\n\n2,\n");
     JointListWindow* window = ui::openJointList(nullptr, file);
     QVERIFY(window != nullptr);
     window->findChild<QComboBox*>(QStringLiteral("processChoice"))->setCurrentIndex(1);
     const QList<QStringList> shown = shownRows(*window);
+    // Each row is labelled with the line of the list it came from.
+    const auto* table = window->findChild<QTableWidget*>(QStringLiteral("jointTable"));
+    QCOMPARE(table->verticalHeaderItem(0)->text(), "第 3 行");
+    QCOMPARE(table->verticalHeaderItem(1)->text(), "第 5 行");
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("summary"))->text(), "共 2 行");
     QCOMPARE(shown[0], (QStringList{"编号", "材料1", "材料2", "焊条电弧焊(SMAW) 焊条型号",
                                     "焊条电弧焊(SMAW) 焊条牌号", "焊条电弧焊(SMAW) 保护气体"}));
     QString error;
-    QVERIFY(window->save(dir_.filePath("answers.xlsx"), &error));
-    QFile saved(dir_.filePath("answers.xlsx"));
+    QVERIFY(window->save(dir_.filePath("answers.XLSX"), &error));
+    QFile saved(dir_.filePath("answers.XLSX"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const auto read = workbook::readWorkbook(saved.readAll());
     QVERIFY(std::holds_alternative<std::vector<ListRow>>(read));
@@ -143,8 +148,14 @@ void JointListWindowTest::savesWhatItShows() {
         rows << cells;
     }
     QCOMPARE(rows, shown);
-    QVERIFY(!window->save(dir_.filePath("no/such/folder/answers.csv"), &error));
-    QVERIFY(!error.isEmpty());
+    // Neither a folder that is not there, nor a name a folder already has, is saved to.
+    for (const QString& name :
+         {QStringLiteral("no/such/folder/answers.csv"), QStringLiteral("taken.csv")}) {
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("taken.csv")));
+        error.clear();
+        QVERIFY2(!window->save(dir_.filePath(name), &error), qPrintable(name));
+        QVERIFY(!error.isEmpty());
+    }
 }
 
 void JointListWindowTest::theMainWindowOpensADroppedList() {
