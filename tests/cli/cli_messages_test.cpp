@@ -47,6 +47,11 @@ void CliMessagesTest::saysWhatItShould_data() {
         << "第 3 行：第 2 格“Q235”：“Q235”不能作为目录中的材料：Q235 没有写质量等级，而目录中 "
            "Q235-A(F) 与 Q235-B,C 的推荐焊材不同；请写 Q235A 或 "
            "Q235B。可能是：“Q235-A(F)”、“Q235-B,C”";
+    QTest::newRow("a name's material's other names")
+        << QStringList{"names", "S30408"} << QByteArray() << 0
+        << "0Cr18Ni9(304) 的其他名称：06Cr19Ni10（现行国标牌号，GB/T 20878-2007）、S30400（UNS "
+           "编号，ASTM A240）、SUS304（JIS 牌号，JIS G4304）、1.4301（EN 牌号，EN 10088）"
+        << "";
     QTest::newRow("what a name is")
         << QStringList{"names", "S30408"} << QByteArray() << 0
         << "S30408 按 GB/T 20878-2007 即 0Cr18Ni9(304)：统一数字代号，"
