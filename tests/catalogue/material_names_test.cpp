@@ -20,6 +20,8 @@ private slots:
     void knownNames();
     void problemText_data();
     void problemText();
+    void namesStartingSo_data();
+    void namesStartingSo();
 };
 
 void MaterialNamesTest::lookUp_data() {
@@ -213,6 +215,31 @@ void MaterialNamesTest::problemText() {
     } else {
         QCOMPARE(toQString(nameProblemText(name, lookup)), text);
     }
+}
+
+// The materials a name's start fits, as type-to-find and the page's search narrow to
+// them: by a UNS number with or without its "UNS ", in any case and width.
+void MaterialNamesTest::namesStartingSo_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("materials");
+    const QStringList unsN0{"AL-6XN(UNS N08367)", "Inconel625(UNS N06625)",
+                            "Incoloy800(UNS N08800)", "904L(UNS N08904)"};
+    QTest::newRow("a UNS number's start") << "N089" << QStringList{"904L(UNS N08904)"};
+    QTest::newRow("with UNS, lower case") << "uns n1" << QStringList{"C-276(UNS N10276)"};
+    QTest::newRow("numbers of a family") << "n0" << unsN0;
+    QTest::newRow("full-width") << "ＵＮＳ　Ｎ０" << unsN0;
+}
+
+void MaterialNamesTest::namesStartingSo() {
+    QFETCH(QString, typed);
+    QFETCH(QStringList, materials);
+    QStringList fit;
+    for (const Material& m : kMaterials) {
+        if (nameStartsWith(m, typed.toStdString())) {
+            fit << toQString(m.designation);
+        }
+    }
+    QCOMPARE(fit, materials);
 }
 
 QTEST_GUILESS_MAIN(MaterialNamesTest)
