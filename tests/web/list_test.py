@@ -78,12 +78,15 @@ class ListTest(unittest.TestCase):
     def test_a_damaged_or_old_file_is_refused_with_what_to_do(self):
         for name, said in (("truncated.xlsx", "工作簿已损坏或不完整"), ("missing.xlsx", "缺少 xl/workbook.xml"),
                            ("huge.xlsx", "超过 100 MB"), ("rows.xlsx", "工作表超过 100000 行"),
-                           ("old.xls", "请在 Excel 中另存为 .xlsx 或 CSV")):
+                           ("old.xls", "这是旧版 Excel 工作簿（.xls）")):
             with self.subTest(name=name):
                 self.open_list(name)
                 problem = self.driver.find_element(By.ID, "list-problem")
                 self.assertTrue(problem.is_displayed())
                 self.assertIn(said, problem.text)
+                # In velmora-cli's words: "FILE：" and the same sentence.
+                run = subprocess.run([CLI, "batch", str(self.files / name)], capture_output=True)
+                self.assertIn(run.stderr.decode("utf-8").split("：", 1)[1].strip(), problem.text)
                 self.assertTrue(self.driver.find_element(By.ID, "list-xlsx").get_attribute("disabled"))
 
     def test_the_answers_download_as_a_workbook_excel_reads(self):
