@@ -222,11 +222,11 @@ class PageTest(unittest.TestCase):
             "origin": self.server.origin,
             "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         self.open("#16MnR&Q235-B%2CC")
-        answer = self.driver.find_element(By.CSS_SELECTOR, ".answer[data-process='smaw']")
+        answer = self.driver.find_element(By.CSS_SELECTOR, ".answer[data-process='gtaw']")
         answer.find_element(By.CSS_SELECTOR, "button.copy").click()
         copied = self.driver.execute_async_script(
             "const done = arguments[0]; navigator.clipboard.readText().then(done, e => done(String(e)))")
-        texts = self.table("smaw", "16MnR", "Q235-B,C")[1]
+        texts = self.table("gtaw", "16MnR", "Q235-B,C")[1]
         caption = answer.find_element(By.TAG_NAME, "h3").text
         self.assertEqual(copied, "\n".join(["16MnR    Q235-B,C", caption, *texts]))
 

@@ -79,6 +79,9 @@ class PhoneTest(unittest.TestCase):
                 self.assertTrue(self.in_view(way))
                 self.assertRegex(way.text, r"^\d 种焊接方法有答案")
                 self.tap(label)
+        # The way counts only the processes that answer: SAW has none for 1Cr23Ni13(-).
+        self.open("#1Cr23Ni13(-)")
+        self.assertEqual(self.driver.find_element(By.ID, "to-answers").text, "3 种焊接方法有答案，看答案")
 
     def test_a_refused_third_material_is_said_in_view(self):
         self.open("#16MnR&20g")
@@ -178,6 +181,9 @@ class PhoneTest(unittest.TestCase):
         sheet = self.driver.execute_script("return document.getElementById('sheet').textContent")
         self.assertIn("未选择任何材料", sheet)
         self.assertNotIn("保护气体", sheet)
+        self.assertTrue(self.driver.find_element(By.ID, "print").get_attribute("disabled"))
+        hint = self.driver.find_element(By.CSS_SELECTOR, "#answer-list .hint")
+        self.assertEqual(hint.text, "请先选择材料（一种或两种组合）")
 
     def test_the_dark_page_keeps_to_the_contrast_rules(self):
         self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
