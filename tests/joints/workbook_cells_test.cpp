@@ -11,6 +11,8 @@ class WorkbookCellsTest : public QObject {
 private slots:
     void mergedRangesFillOnlyWhatTheSheetHolds_data();
     void mergedRangesFillOnlyWhatTheSheetHolds();
+    void cellsAsExcelShowsThem_data();
+    void cellsAsExcelShowsThem();
 };
 
 void WorkbookCellsTest::mergedRangesFillOnlyWhatTheSheetHolds_data() {
@@ -46,6 +48,40 @@ void WorkbookCellsTest::mergedRangesFillOnlyWhatTheSheetHolds() {
         }
     }
     QCOMPARE(seen, rows);
+}
+
+void WorkbookCellsTest::cellsAsExcelShowsThem_data() {
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("true") << "b"
+                          << "1"
+                          << "TRUE";
+    QTest::newRow("false") << "b"
+                           << "0"
+                           << "FALSE";
+    QTest::newRow("a number") << "n"
+                              << "2.5E-3"
+                              << "0.0025";
+    QTest::newRow("a number of no type") << ""
+                                         << "1.50"
+                                         << "1.5";
+    QTest::newRow("an inline string") << "inlineStr"
+                                      << "W_x002D_1"
+                                      << "W-1";
+}
+
+// A cell's text as Excel shows it: booleans in capitals, numbers in General form,
+// strings with their escapes read.
+void WorkbookCellsTest::cellsAsExcelShowsThem() {
+    QFETCH(QString, type);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    SheetContent sheet;
+    sheet.rows = {{"1", {{"A1", toStd(type), toStd(stored)}}}};
+    const auto read = sheetRows(sheet);
+    QVERIFY(std::holds_alternative<std::vector<ListRow>>(read));
+    QCOMPARE(toQStringList(std::get<std::vector<ListRow>>(read).at(0).cells), QStringList{shown});
 }
 
 QTEST_GUILESS_MAIN(WorkbookCellsTest)

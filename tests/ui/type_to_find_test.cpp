@@ -39,6 +39,8 @@ void TypeToFindTest::onlyTypingSearches_data() {
     QTest::newRow("Alt and a letter") << int(Qt::Key_C) << "c" << int(Qt::AltModifier) << "-";
     QTest::newRow("Ctrl and a letter")
         << int(Qt::Key_C) << "\x03" << int(Qt::ControlModifier) << "-";
+    QTest::newRow("Ctrl and a letter that keeps its text")
+        << int(Qt::Key_C) << "c" << int(Qt::ControlModifier) << "-";
     QTest::newRow("Tab") << int(Qt::Key_Tab) << "\t" << int(Qt::NoModifier) << "-";
     QTest::newRow("Enter") << int(Qt::Key_Return) << "\r" << int(Qt::NoModifier) << "-";
 }
