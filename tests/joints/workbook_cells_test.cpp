@@ -1,7 +1,9 @@
 #include "joints/workbook_cells.h"
+#include "joints/workbook_parts.h"
 #include "text_support.h"
 
 #include <QObject>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace velmora;
@@ -13,6 +15,7 @@ private slots:
     void mergedRangesFillOnlyWhatTheSheetHolds();
     void cellsAsExcelShowsThem_data();
     void cellsAsExcelShowsThem();
+    void cellsAreNamedAsExcelNamesThem();
 };
 
 void WorkbookCellsTest::mergedRangesFillOnlyWhatTheSheetHolds_data() {
@@ -82,6 +85,29 @@ void WorkbookCellsTest::cellsAsExcelShowsThem() {
     const auto read = sheetRows(sheet);
     QVERIFY(std::holds_alternative<std::vector<ListRow>>(read));
     QCOMPARE(toQStringList(std::get<std::vector<ListRow>>(read).at(0).cells), QStringList{shown});
+}
+
+// The sheet written for a table of 30 columns names its cells A1 to Z1, then AA1 to AD1.
+void WorkbookCellsTest::cellsAreNamedAsExcelNamesThem() {
+    JointsTable table;
+    for (int c = 0; c < 30; ++c) {
+        table.header.push_back("h" + std::to_string(c));
+    }
+    table.rows = {table.header};
+    table.lines = {2};
+    QString sheet;
+    for (const WorkbookPart& part : workbookParts(table)) {
+        if (part.path == "xl/worksheets/sheet1.xml") {
+            sheet = QString::fromStdString(part.xml);
+        }
+    }
+    static const QRegularExpression cell(QStringLiteral("<c r=\"([A-Z]+)1\""));
+    QStringList names;
+    for (const QRegularExpressionMatch& m : cell.globalMatch(sheet)) {
+        names << m.captured(1);
+    }
+    QCOMPARE(names.size(), 30);
+    QCOMPARE(names.mid(24), (QStringList{"Y", "Z", "AA", "AB", "AC", "AD"}));
 }
 
 QTEST_GUILESS_MAIN(WorkbookCellsTest)
