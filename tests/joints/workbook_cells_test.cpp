@@ -69,6 +69,9 @@ void WorkbookCellsTest::cellsAsExcelShowsThem_data() {
     QTest::newRow("a number of no type") << ""
                                          << "1.50"
                                          << "1.5";
+    QTest::newRow("a shared string") << "s"
+                                     << "0"
+                                     << "S-1";
     QTest::newRow("an inline string") << "inlineStr"
                                       << "W_x002D_1"
                                       << "W-1";
@@ -82,6 +85,7 @@ void WorkbookCellsTest::cellsAsExcelShowsThem() {
     QFETCH(QString, shown);
     SheetContent sheet;
     sheet.rows = {{"1", {{"A1", toStd(type), toStd(stored)}}}};
+    sheet.sharedStrings = {"S_x002D_1"};
     const auto read = sheetRows(sheet);
     QVERIFY(std::holds_alternative<std::vector<ListRow>>(read));
     QCOMPARE(toQStringList(std::get<std::vector<ListRow>>(read).at(0).cells), QStringList{shown});
@@ -108,6 +112,16 @@ void WorkbookCellsTest::cellsAreNamedAsExcelNamesThem() {
     }
     QCOMPARE(names.size(), 30);
     QCOMPARE(names.mid(24), (QStringList{"Y", "Z", "AA", "AB", "AC", "AD"}));
+    // Spaces around a text are kept, as Excel keeps them only where it is told to.
+    table.rows = {{" a", "b ", "c"}};
+    for (const WorkbookPart& part : workbookParts(table)) {
+        if (part.path == "xl/worksheets/sheet1.xml") {
+            sheet = QString::fromStdString(part.xml);
+        }
+    }
+    QVERIFY(sheet.contains(QStringLiteral("<t xml:space=\"preserve\"> a</t>")));
+    QVERIFY(sheet.contains(QStringLiteral("<t xml:space=\"preserve\">b </t>")));
+    QVERIFY(sheet.contains(QStringLiteral("<t>c</t>")));
 }
 
 QTEST_GUILESS_MAIN(WorkbookCellsTest)
