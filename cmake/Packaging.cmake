@@ -142,23 +142,28 @@ if(UNIX AND NOT APPLE)
     # (gzip -n: no time stamp, so the same text makes the same file).
     set(packaging_out ${PROJECT_BINARY_DIR}/packaging)
     velmora_write_copyright(${PROJECT_SOURCE_DIR}/LICENSE ${packaging_out}/copyright)
-    # The README and the page of questions on the rule tables go beside them; the
-    # licence is the copyright file.
+    # The README, the command line's page and the page of questions on the rule tables
+    # go beside them; the licence is the copyright file.
     # The rule base's fingerprint, as the program works it out: the pinned answers are
     # byte for byte the rule base's text (the suite holds them to it).
     set(answers ${PROJECT_SOURCE_DIR}/tests/recommend/answers.tsv)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${answers})
     file(SHA256 ${answers} answers_hash)
     string(SUBSTRING ${answers_hash} 0 8 VELMORA_RULE_FINGERPRINT)
-    foreach(page velmora velmora-cli)
-        configure_file(${PROJECT_SOURCE_DIR}/packaging/man/${page}.1.in ${packaging_out}/${page}.1
-                       @ONLY)
-    endforeach()
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/man/velmora.1.in ${packaging_out}/velmora.1
+                   @ONLY)
+    # velmora-cli's page takes its commands from the program's --help.
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/man/velmora-cli.1.in
+                   ${packaging_out}/velmora-cli.1.in @ONLY)
+    add_custom_command(OUTPUT ${packaging_out}/velmora-cli.1
+        COMMAND velmora-cli-man ${packaging_out}/velmora-cli.1.in ${packaging_out}/velmora-cli.1
+        DEPENDS velmora-cli-man ${packaging_out}/velmora-cli.1.in VERBATIM)
     find_program(GZIP gzip REQUIRED)
     set(compressed_docs)
     foreach(source ${packaging_out}/velmora.1 ${packaging_out}/velmora-cli.1
                    ${PROJECT_SOURCE_DIR}/packaging/debian/changelog
-                   ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/rule-questions.md)
+                   ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/rule-questions.md
+                   ${PROJECT_SOURCE_DIR}/docs/command-line.md)
         get_filename_component(name ${source} NAME)
         set(compressed ${packaging_out}/${name}.gz)
         add_custom_command(OUTPUT ${compressed}
@@ -171,6 +176,7 @@ if(UNIX AND NOT APPLE)
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${packaging_out}/copyright ${packaging_out}/changelog.gz
                   ${packaging_out}/README.md.gz ${packaging_out}/rule-questions.md.gz
+                  ${packaging_out}/command-line.md.gz
             DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
     unset(compressed_docs)
     unset(packaging_out)

@@ -37,8 +37,8 @@ VELMORA_WEB_PACKAGES=(emscripten node-acorn chromium chromium-driver python3-sel
 VELMORA_WINDOWS_QT=${VELMORA_WINDOWS_QT:-${XDG_CACHE_HOME:-$HOME/.cache}/velmora/qt-6.4.2-mingw-w64}
 
 # velmora_step NAME LOG COMMAND...: runs COMMAND with its output in LOG. On failure says
-# which step failed and where its log is, and stops. The command runs as a job of its
-# own so that `set -e` holds inside shell functions too.
+# which step failed, where its log is and how the log ends, and stops. The command runs
+# as a job of its own so that `set -e` holds inside shell functions too.
 velmora_step() {
     local name=$1 log=$2
     shift 2
@@ -48,7 +48,8 @@ velmora_step() {
     "$@" >"$log" 2>&1 &
     wait $! || status=$?
     if [ "$status" -ne 0 ]; then
-        echo "${0##*/}: step '$name' failed (exit $status); its log is $log" >&2
+        echo "${0##*/}: step '$name' failed (exit $status); its log is $log, which ends:" >&2
+        tail -n 40 "$log" | sed 's/^/   | /' >&2
         exit 1
     fi
     echo "   ($((SECONDS - start)) s)"

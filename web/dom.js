@@ -11,12 +11,17 @@ export function element(tag, attributes = {}, ...children) {
   return e;
 }
 
-// A designation as a label shows it: it may break before its bracket, nowhere else.
-export function designationNodes(designation) {
+// A designation as a label shows it: it may break before its bracket, nowhere else
+// ("0Cr18Ni9" / "(304)"); each part is held together. The build's prerendered page
+// lays the materials out from these parts too.
+export function designationParts(designation) {
   const bracket = designation.indexOf('(');
-  return bracket > 0
-    ? [designation.slice(0, bracket), document.createElement('wbr'), element('span', {}, designation.slice(bracket))]
-    : [designation];
+  return bracket > 0 ? [designation.slice(0, bracket), designation.slice(bracket)] : [designation];
+}
+
+export function designationNodes(designation) {
+  const nodes = designationParts(designation).map((part) => element('span', {}, part));
+  return nodes.length === 2 ? [nodes[0], document.createElement('wbr'), nodes[1]] : nodes;
 }
 
 export async function copyText(text) {

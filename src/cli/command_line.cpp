@@ -76,6 +76,7 @@ void CommandLine::beginCommand(const QString& name, const QString& summary,
     m_parser.setApplicationDescription(description);
     m_parser.clearPositionalArguments();
     m_parser.addPositionalArgument(name, summary, name);
+    m_argumentDescriptions = {summary};
 }
 
 void CommandLine::takeProcess(const QString& description) {
@@ -122,7 +123,16 @@ void CommandLine::takeOutput(const QString& description, const QString& missing)
 void CommandLine::takeArguments(const QString& name, const QString& description,
                                 const QString& syntax, const Count& count) {
     m_parser.addPositionalArgument(name, description, syntax);
+    m_argumentDescriptions << description;
     m_count = count;
+}
+
+QStringList CommandLine::descriptions() const {
+    QStringList all{m_help.description(), m_version.description()};
+    for (const QCommandLineOption* option : m_taken) {
+        all << option->description();
+    }
+    return all + m_argumentDescriptions;
 }
 
 bool CommandLine::parseCommand(int* status) {

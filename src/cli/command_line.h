@@ -54,6 +54,9 @@ public:
     void takeArguments(const QString& name, const QString& description, const QString& syntax,
                        const Count& count);
 
+    // What --help says of each option and argument the command takes, unwrapped.
+    QStringList descriptions() const;
+
     // The second step; false after a misuse has been said (status kMisuse), or after
     // --help or --version has been answered (status in `status`).
     bool parseCommand(int* status);
@@ -102,6 +105,7 @@ private:
     QCommandLineOption m_columns{{"c", "columns"}, QString(), QStringLiteral("columns")};
     QCommandLineOption m_output{{"o", "output"}, QString(), QStringLiteral("file")};
     QCommandLineOption m_sheet{{"s", "sheet"}, QString(), QStringLiteral("name")};
+    QStringList m_argumentDescriptions;
     QStringList m_formats;
     QStringList m_layouts;
     QString m_outputMissing;

@@ -1,11 +1,11 @@
 #include "cli/input_text.h"
 
+#include "cli/stream_output.h"
+
 #include <QDir>
 #include <QFile>
 
-#include <array>
 #include <cerrno>
-#include <cstdio>
 
 namespace velmora::cli {
 
@@ -15,14 +15,8 @@ QString inputName(const QString& name) {
 
 std::optional<QByteArray> readInput(const QString& name, QString* error) {
     if (name == QLatin1String("-")) {
-        // Not through QFile: on Windows it takes the end of a pipe for an error.
         QByteArray bytes;
-        std::array<char, 65536> buffer{};
-        std::size_t read = 0;
-        while ((read = std::fread(buffer.data(), 1, buffer.size(), stdin)) > 0) {
-            bytes.append(buffer.data(), static_cast<qsizetype>(read));
-        }
-        if (std::ferror(stdin) != 0) {
+        if (!readStandardInput(&bytes)) {
             *error = QStringLiteral("无法读取 %1：%2").arg(inputName(name), qt_error_string(errno));
             return std::nullopt;
         }

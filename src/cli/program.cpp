@@ -21,11 +21,6 @@ QStringList commandNames() {
     return names;
 }
 
-QString notes() {
-    return QStringLiteral("材料可写全称（不区分大小写），或写括号中的牌号，如 316L、N08367。\n") +
-           exitStatusText();
-}
-
 QString description() {
     QString text = QStringLiteral("Velmora 焊材选用的命令行版本，答案与窗口相同。\n\n");
     for (const Command& command : commands()) {
@@ -33,7 +28,7 @@ QString description() {
                     .arg(QString::fromUtf8(command.name).leftJustified(11),
                          commandText(command.summary));
     }
-    return text + QLatin1Char('\n') + notes();
+    return text + QLatin1Char('\n') + helpNotes();
 }
 
 // Only `sheet` draws, and it needs no display.
@@ -49,6 +44,11 @@ bool draws(int argc, char* argv[]) {
 
 } // namespace
 
+QString helpNotes() {
+    return QStringLiteral("材料可写全称（不区分大小写），或写括号中的牌号，如 316L、N08367。\n") +
+           exitStatusText();
+}
+
 int run(const QStringList& arguments) {
     CommandLine line(arguments, commandNames(), description());
     const QString name = line.commandName();
@@ -57,7 +57,7 @@ int run(const QStringList& arguments) {
         return line.runWithoutCommand(name);
     }
     line.beginCommand(name, commandText(command->summary),
-                      commandText(command->description) + QStringLiteral("\n\n") + notes());
+                      commandText(command->description) + QStringLiteral("\n\n") + helpNotes());
     command->setUp(line);
     int status = kDone;
     if (!line.parseCommand(&status)) {

@@ -13,4 +13,8 @@ int runProgram(int argc, char* argv[]);
 // in a QCoreApplication that is already there; its exit status.
 int run(const QStringList& arguments);
 
+// What every --help ends its description with: how materials are named, and the exit
+// statuses.
+QString helpNotes();
+
 } // namespace velmora::cli

@@ -1,5 +1,7 @@
 #include "cli/stream_output.h"
 
+#include <array>
+
 #ifdef _WIN32
 #include <QString>
 
@@ -42,12 +44,28 @@ bool writeToConsole(HANDLE console, const QByteArray& utf8) {
 
 QByteArray* capturedOut = nullptr;
 QByteArray* capturedErr = nullptr;
+const QByteArray* capturedIn = nullptr;
 
 } // namespace
 
-void captureStandardStreams(QByteArray* out, QByteArray* err) {
+void captureStandardStreams(QByteArray* out, QByteArray* err, const QByteArray* in) {
     capturedOut = out;
     capturedErr = err;
+    capturedIn = in;
+}
+
+bool readStandardInput(QByteArray* bytes) {
+    if (capturedIn != nullptr) {
+        *bytes = *capturedIn;
+        return true;
+    }
+    // Not through QFile: on Windows it takes the end of a pipe for an error.
+    std::array<char, 65536> buffer{};
+    std::size_t read = 0;
+    while ((read = std::fread(buffer.data(), 1, buffer.size(), stdin)) > 0) {
+        bytes->append(buffer.data(), static_cast<qsizetype>(read));
+    }
+    return std::ferror(stdin) == 0;
 }
 
 void useBinaryStandardStreams() {

@@ -21,8 +21,12 @@ void useBinaryStandardStreams();
 bool writeToStream(std::FILE* stream, const QByteArray& utf8);
 
 // From now on what is written to standard output and standard error is appended to
-// `out` and `err` instead, until this is called with nulls: how tests run the commands
-// in their own process.
-void captureStandardStreams(QByteArray* out, QByteArray* err);
+// `out` and `err` instead, and standard input reads `in` (when given), until this is
+// called with nulls: how tests run the commands in their own process.
+void captureStandardStreams(QByteArray* out, QByteArray* err, const QByteArray* in = nullptr);
+
+// All of standard input, or what captureStandardStreams() gave in its place; false
+// when reading failed.
+bool readStandardInput(QByteArray* bytes);
 
 } // namespace velmora::cli

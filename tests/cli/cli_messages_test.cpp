@@ -1,5 +1,4 @@
-#include "cli/program.h"
-#include "cli/stream_output.h"
+#include "cli_support.h"
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -73,20 +72,16 @@ void CliMessagesTest::saysWhatItShould() {
     written.close();
     arguments.replaceInStrings(QStringLiteral("{list}"), file);
 
-    QByteArray stdoutBytes;
-    QByteArray stderrBytes;
-    velmora::cli::captureStandardStreams(&stdoutBytes, &stderrBytes);
-    const int ran = velmora::cli::run(QStringList{QStringLiteral("velmora-cli")} + arguments);
-    velmora::cli::captureStandardStreams(nullptr, nullptr);
-
-    QCOMPARE(ran, status);
+    const Run ran = runCli(arguments);
+    QCOMPARE(ran.status, status);
+    const QByteArray stdoutBytes = ran.out;
     const QStringList outLines = QString::fromUtf8(stdoutBytes).split(u'\n');
     if (out.isEmpty()) {
         QCOMPARE(QString::fromUtf8(stdoutBytes), QString());
     } else {
         QVERIFY2(outLines.contains(out), qPrintable(QString::fromUtf8(stdoutBytes)));
     }
-    QCOMPARE(QString::fromUtf8(stderrBytes).section(u'\n', 0, 0), err);
+    QCOMPARE(QString::fromUtf8(ran.err).section(u'\n', 0, 0), err);
 }
 
 QTEST_GUILESS_MAIN(CliMessagesTest)

@@ -24,13 +24,13 @@ private slots:
 void CliSheetTest::sheetWritesTheAnswerSheet() {
     QTemporaryDir dir;
     const QString unwritable = dir.filePath("焊材选用单.pdf/inside.pdf");
-    const Run failed = runCli({"sheet", "-o", unwritable, "316L"});
+    const Run failed = runCliProcess({"sheet", "-o", unwritable, "316L"});
     QCOMPARE(failed.status, 3);
     QVERIFY(QString::fromUtf8(failed.err).contains("焊材选用单未能保存到"));
     QVERIFY(!QFile::exists(unwritable));
 
     const QString pdf = dir.filePath("焊材选用单.pdf");
-    const Run run = runCli({"sheet", "--output", pdf, "316L", "16MnR"});
+    const Run run = runCliProcess({"sheet", "--output", pdf, "316L", "16MnR"});
     QCOMPARE(run.status, 0);
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -68,7 +68,7 @@ void CliSheetTest::sheetNeedsNoDisplay() {
     environment.remove("XDG_RUNTIME_DIR");
     QTemporaryDir dir;
     const QString pdf = dir.filePath("joint.pdf");
-    const Run run = runCli({"sheet", "-o", pdf, "316L", "16MnR"}, environment);
+    const Run run = runCliProcess({"sheet", "-o", pdf, "316L", "16MnR"}, environment);
     QCOMPARE(run.status, 0);
     QCOMPARE(run.err, QByteArray());
     QFile file(pdf);

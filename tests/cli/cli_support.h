@@ -1,8 +1,12 @@
 #pragma once
 
-// Running velmora-cli, and any other program, from the command-line tests; the pinned
-// answers of the rule base. VELMORA_CLI and VELMORA_ANSWERS_TSV are defined by the
-// build.
+// Running velmora-cli from the command-line tests: in the test's own process through
+// its library, or as a program of its own for what only a process shows (its platform,
+// a stream the shell opens). The pinned answers of the rule base. VELMORA_CLI and
+// VELMORA_ANSWERS_TSV are defined by the build.
+
+#include "cli/program.h"
+#include "cli/stream_output.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -20,12 +24,10 @@ struct Run {
 
 inline Run
 runProgram(const QString& program, const QStringList& arguments,
-           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
-           const QByteArray& input = {}) {
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    process.write(input);
     process.closeWriteChannel();
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
         return {};
@@ -33,16 +35,20 @@ runProgram(const QString& program, const QStringList& arguments,
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
+// The program itself, in `environment`.
 inline Run
-runCli(const QStringList& arguments,
-       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+runCliProcess(const QStringList& arguments,
+              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     return runProgram(QStringLiteral(VELMORA_CLI), arguments, environment);
 }
 
-// velmora-cli with `input` on standard input.
-inline Run runCli(const QStringList& arguments, const QByteArray& input) {
-    return runProgram(QStringLiteral(VELMORA_CLI), arguments,
-                      QProcessEnvironment::systemEnvironment(), input);
+// The command line run in this process, with `input` on its standard input.
+inline Run runCli(const QStringList& arguments, const QByteArray& input = {}) {
+    Run run;
+    velmora::cli::captureStandardStreams(&run.out, &run.err, &input);
+    run.status = velmora::cli::run(QStringList{QStringLiteral("velmora-cli")} + arguments);
+    velmora::cli::captureStandardStreams(nullptr, nullptr);
+    return run;
 }
 
 inline QByteArray pinnedAnswers() {

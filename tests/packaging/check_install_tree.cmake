@@ -14,6 +14,7 @@ set(expected ${BINDIR}/velmora ${BINDIR}/velmora-cli ${desktop} ${metainfo}
     ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg
     ${DATADIR}/doc/velmora/copyright ${DATADIR}/doc/velmora/changelog.gz
     ${DATADIR}/doc/velmora/README.md.gz ${DATADIR}/doc/velmora/rule-questions.md.gz
+    ${DATADIR}/doc/velmora/command-line.md.gz
     ${MANDIR}/man1/velmora.1.gz ${MANDIR}/man1/velmora-cli.1.gz)
 foreach(size 16 32 48)
     list(APPEND expected ${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)

@@ -10,6 +10,7 @@ import { pathToFileURL } from 'node:url';
 
 const site = process.argv[2];
 const { default: createVelmora } = await import(pathToFileURL(path.join(site, 'velmora.js')));
+const { designationParts } = await import(pathToFileURL(path.join(site, 'dom.js')));
 const core = await createVelmora({ wasmBinary: fs.readFileSync(path.join(site, 'velmora.wasm')) });
 
 const escape = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
@@ -18,11 +19,7 @@ const html = groups.map((group, g) => {
   const rows = group.materials.map((designation, i) => {
     const last = g === groups.length - 1 && i === group.materials.length - 1;
     const timing = last ? ' elementtiming="velmora-materials"' : '';
-    // A designation may break before its bracket, nowhere else: "0Cr18Ni9" / "(304)".
-    const bracket = designation.indexOf('(');
-    const shown = bracket > 0
-      ? `${escape(designation.slice(0, bracket))}<wbr><span>${escape(designation.slice(bracket))}</span>`
-      : escape(designation);
+    const shown = designationParts(designation).map((part) => `<span>${escape(part)}</span>`).join('<wbr>');
     return `<div class="material"><input type="checkbox" id="m${g}-${i}"><label for="m${g}-${i}"${timing}>${shown}</label></div>`;
   });
   return `<fieldset class="group"><legend>${escape(group.caption)}</legend>${rows.join('')}</fieldset>`;
