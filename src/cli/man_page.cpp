@@ -70,11 +70,8 @@ const QRegularExpression& described() {
 
 // What the command's --help describes, each description whole.
 QStringList descriptionsOf(const Command& command) {
-    const QString name = QString::fromUtf8(command.name);
-    CommandLine line({QStringLiteral("velmora-cli"), name}, {}, {});
-    line.commandName();
-    line.beginCommand(name, commandText(command.summary), {});
-    command.setUp(line);
+    CommandLine line({}, {}, {});
+    takeCommand(line, command);
     return line.descriptions();
 }
 

@@ -49,6 +49,12 @@ QString helpNotes() {
            exitStatusText();
 }
 
+void takeCommand(CommandLine& line, const Command& command) {
+    line.beginCommand(QString::fromUtf8(command.name), commandText(command.summary),
+                      commandText(command.description) + QStringLiteral("\n\n") + helpNotes());
+    command.setUp(line);
+}
+
 int run(const QStringList& arguments) {
     CommandLine line(arguments, commandNames(), description());
     const QString name = line.commandName();
@@ -56,9 +62,7 @@ int run(const QStringList& arguments) {
     if (command == nullptr) {
         return line.runWithoutCommand(name);
     }
-    line.beginCommand(name, commandText(command->summary),
-                      commandText(command->description) + QStringLiteral("\n\n") + helpNotes());
-    command->setUp(line);
+    takeCommand(line, *command);
     int status = kDone;
     if (!line.parseCommand(&status)) {
         return status;
